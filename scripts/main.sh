@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The main job: builds the plug-in and the quiltra tool, then samples the map
+# for keys 1 to 20 over three constant-colour sub-maps with the default spans.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-packages.sh
+echo "Configuring and building (preset: release) ..."
+cmake --preset release >/dev/null
+cmake --build --preset release
+
+echo
+echo "quiltra sample: key, pick, red, green, blue, alpha, mono"
+build/release/tools/quiltra/quiltra sample \
+  --color 0.8,0.3,0.2 --color 0.3,0.6,0.8 --color 0.9,0.8,0.4 \
+  --keys 1-20 --rnd-gamma 0.2 --rnd-hue 15 --rnd-sat 10

@@ -1,0 +1,85 @@
+#include "shading/ColorVariation.h"
+
+#include "host/ColorConversion.h"
+#include "shading/DistributionFactor.h"
+#include "shading/GammaPower.h"
+#include "shading/Generator.h"
+
+#include <cmath>
+
+namespace {
+
+// Single-precision constants: multiplications, never divisions.
+constexpr float kTurnsPerDegree = 0.0027777778f;
+constexpr float kPercent = 0.01f;
+
+// The limit of the power as the exponent falls to 0: every non-zero channel
+// goes to 1, zero (of either sign) stays 0.
+float zeroPower(float channel) {
+    return channel != 0.0f ? 1.0f : 0.0f;
+}
+
+// Brings a shifted hue back into one turn. Above 1 the whole turns are cut
+// off; from -1 up to 0 one turn is added. A shift can reach two turns
+// downwards (overall -360 degrees with a span of 360), so below -1 the hue
+// is brought up by as many whole turns as it takes. Exactly 0 and 1 stay.
+float wrapHue(float h) {
+    if (h > 1.0f) {
+        return h - std::trunc(h);
+    }
+    if (h < 0.0f) {
+        if (h >= -1.0f) {
+            return h + 1.0f;
+        }
+        return h - std::floor(h);
+    }
+    return h;
+}
+
+} // namespace
+
+float gammaExponent(const ColorVariation& v, int draw) {
+    return (distributionFactor(v.occGamma, draw) * v.rndGamma) + v.allGamma;
+}
+
+float hueShift(const ColorVariation& v, int draw) {
+    return ((distributionFactor(v.occHue, draw) * v.rndHue) + v.allHue) * kTurnsPerDegree;
+}
+
+float saturationScale(const ColorVariation& v, int draw) {
+    return (distributionFactor(v.occSat, draw) * v.rndSat) + v.allSat;
+}
+
+void applyVariation(AColor& c, float exponent, float turns, float saturation) {
+    if (exponent > 0.0f) {
+        c.r = gammaPower(c.r, exponent);
+        c.g = gammaPower(c.g, exponent);
+        c.b = gammaPower(c.b, exponent);
+    } else {
+        c.r = zeroPower(c.r);
+        c.g = zeroPower(c.g);
+        c.b = zeroPower(c.b);
+    }
+
+    const Color hsv = RGBtoHSV(Color(c.r, c.g, c.b));
+    const float hue = wrapHue(turns + hsv.r);
+    float sat = (saturation * hsv.g) * kPercent;
+    if (sat > 1.0f) {
+        sat = 1.0f;
+    } else if (sat < 0.0f) {
+        sat = 0.0f;
+    }
+
+    const Color rgb = HSVtoRGB(Color(hue, sat, hsv.b));
+    c = AColor(rgb.r, rgb.g, rgb.b, 1.0f);
+}
+
+void varyColor(AColor& c, const ColorVariation& v) {
+    // No step draws but these three, so drawing them up front keeps the
+    // order of the sequence.
+    const int gammaDraw = drawGenerator();
+    const int hueDraw = drawGenerator();
+    const int saturationDraw = drawGenerator();
+    applyVariation(c, gammaExponent(v, gammaDraw), hueShift(v, hueDraw),
+                   saturationScale(v, saturationDraw));
+}
