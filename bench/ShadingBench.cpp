@@ -12,14 +12,25 @@ class KeyContext : public ShadeContext {
     int FaceNumber() override { return mtlNum; }
 };
 
-class SolidMap : public Texmap {
+class PlainMap : public Texmap {
+  public:
+    void Update(TimeValue, Interval&) override {}
+    void Reset() override {}
+    Interval Validity(TimeValue) override { return FOREVER; }
+    ParamDlg* CreateParamDlg(HWND, IMtlParams*) override { return nullptr; }
+    RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage) override {
+        return REF_SUCCEED;
+    }
+};
+
+class SolidMap : public PlainMap {
   public:
     Class_ID ClassID() override { return Class_ID(1, 1); }
     AColor EvalColor(ShadeContext&) override { return AColor(0.6f, 0.4f, 0.2f, 1.0f); }
     Point3 EvalNormalPerturb(ShadeContext&) override { return Point3(); }
 };
 
-class VariedMap : public Texmap {
+class VariedMap : public PlainMap {
   public:
     Class_ID ClassID() override { return Class_ID(1, 2); }
     AColor EvalColor(ShadeContext& sc) override { return ::EvalColor(*this, fields, sc); }

@@ -30,6 +30,13 @@ void ShadeContext::Cache<Value>::put(Texmap* map, const Value& value) {
     values[slot] = value;
 }
 
+Point3 ShadeContext::UVW(int) {
+    return Point3();
+}
+Point3 ShadeContext::DUVW(int) {
+    return Point3();
+}
+
 BOOL ShadeContext::GetCache(Texmap* map, AColor& c) {
     return colorCache.get(map, c);
 }

@@ -21,6 +21,9 @@ class HOST_API ShadeContext {
 
     virtual INode* Node() = 0;
     virtual int FaceNumber() = 0;
+    // Texture coordinates of the sample and their change across one pixel.
+    virtual Point3 UVW(int channel = 1);
+    virtual Point3 DUVW(int channel = 1);
     virtual void SetGBufferID(int gbid) { gBufferId = gbid; }
     int GBufferID() const { return gBufferId; }
 

@@ -16,9 +16,32 @@ using WORD = std::uint16_t;
 using BYTE = std::uint8_t;
 using INT_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
+using ULONG_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
+using DWORD_PTR = std::uintptr_t;
 using WPARAM = UINT_PTR;
 using LPARAM = LONG_PTR;
+
+using COLORREF = DWORD;
+using LONG = std::int32_t;
+
+struct HWND__;
+using HWND = HWND__*;
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+struct HDC__;
+using HDC = HDC__*;
+
+struct RECT {
+    LONG left, top, right, bottom;
+};
+
+using LPVOID = void*;
+#define WINAPI
+constexpr DWORD DLL_PROCESS_DETACH = 0;
+constexpr DWORD DLL_PROCESS_ATTACH = 1;
+constexpr DWORD DLL_THREAD_ATTACH = 2;
+constexpr DWORD DLL_THREAD_DETACH = 3;
 
 #ifndef TRUE
 #define TRUE 1

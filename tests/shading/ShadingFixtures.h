@@ -41,8 +41,20 @@ class SampleContext : public ShadeContext {
     int gBufferCalls = 0;
 };
 
+// A map with nothing to update or edit.
+class PlainMap : public Texmap {
+  public:
+    void Update(TimeValue, Interval&) override {}
+    void Reset() override {}
+    Interval Validity(TimeValue) override { return FOREVER; }
+    ParamDlg* CreateParamDlg(HWND, IMtlParams*) override { return nullptr; }
+    RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage) override {
+        return REF_SUCCEED;
+    }
+};
+
 // A sub-map of one colour and one perturbation.
-class ConstantMap : public Texmap {
+class ConstantMap : public PlainMap {
   public:
     explicit ConstantMap(AColor c, Point3 p = Point3()) : color(c), perturb(p) {}
     Class_ID ClassID() override { return Class_ID(0x7E57, 1); }
@@ -60,7 +72,7 @@ class ConstantMap : public Texmap {
 };
 
 // A map whose shading fields the test sets directly.
-class FieldsMap : public Texmap {
+class FieldsMap : public PlainMap {
   public:
     Class_ID ClassID() override { return Class_ID(0x7E57, 2); }
     AColor EvalColor(ShadeContext& sc) override { return ::EvalColor(*this, fields, sc); }

@@ -39,8 +39,19 @@ class KeyedContext : public ShadeContext {
     int face = 0;
 };
 
+class PlainMap : public Texmap {
+  public:
+    void Update(TimeValue, Interval&) override {}
+    void Reset() override {}
+    Interval Validity(TimeValue) override { return FOREVER; }
+    ParamDlg* CreateParamDlg(HWND, IMtlParams*) override { return nullptr; }
+    RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage) override {
+        return REF_SUCCEED;
+    }
+};
+
 // A constant-colour sub-map that tells the context it was the one picked.
-class ProbeColorMap : public Texmap {
+class ProbeColorMap : public PlainMap {
   public:
     ProbeColorMap(AColor c, int i) : color(c), index(i) {}
     Class_ID ClassID() override { return Class_ID(0x51A3C011, 0x1); }
@@ -55,7 +66,7 @@ class ProbeColorMap : public Texmap {
     int index;
 };
 
-class SampledMap : public Texmap {
+class SampledMap : public PlainMap {
   public:
     Class_ID ClassID() override { return Class_ID(0x51A3C011, 0x2); }
     AColor EvalColor(ShadeContext& sc) override { return ::EvalColor(*this, fields, sc); }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "host/ClassDesc.h"
+#include "host/HostApi.h"
+#include "host/ParamType.h"
+
+#include <vector>
+
+class IAutoMParamDlg;
+class IMtlParams;
+class IParamMap2;
+class ParamBlockDesc2;
+class ParamMap2UserDlgProc;
+class ReferenceMaker;
+class ReferenceTarget;
+
+// A class descriptor that owns parameter block descriptors: it makes every
+// new object's automatic blocks and builds their rollouts.
+class HOST_API ClassDesc2 : public ClassDesc {
+  public:
+    ~ClassDesc2() override;
+
+    int NumParamBlockDescs() override { return static_cast<int>(pbDescs.size()); }
+    ParamBlockDesc2* GetParamBlockDesc(int i) override;
+    ParamBlockDesc2* GetParamBlockDescByID(short id) override;
+    void AddParamBlockDesc(ParamBlockDesc2* pbd) override;
+    void InvalidateUI(ParamBlockDesc2* pbd) override;
+    // For each descriptor built automatically, a new block installed as the
+    // owner's reference the descriptor names.
+    void MakeAutoParamBlocks(ReferenceMaker* owner) override;
+    int NumParamMaps() override { return static_cast<int>(paramMaps.size()); }
+    IParamMap2* GetParamMap(ParamBlockDesc2* pbd, MapID id = 0) override;
+    IParamMap2* GetParamMap(int i) override;
+    BOOL SetUserDlgProc(ParamBlockDesc2* pbd, ParamMap2UserDlgProc* proc = nullptr) override;
+    ParamMap2UserDlgProc* GetUserDlgProc(ParamBlockDesc2* pbd, MapID id = 0) override;
+
+    // Refreshes parameter id (all table entries for -1) in the open rollouts.
+    void InvalidateUI(ParamBlockDesc2* pbd, ParamID id, int tabIndex = -1);
+    void SetUserDlgProc(ParamBlockDesc2* pbd, MapID id, ParamMap2UserDlgProc* proc = nullptr);
+    // The material editor's rollouts for obj, one per automatic-rollout block.
+    IAutoMParamDlg* CreateParamDlgs(HWND hwMtlEdit, IMtlParams* imp, ReferenceTarget* obj);
+
+    void RemoveParamBlockDesc(ParamBlockDesc2* pbd);
+    void RemoveParamMap(IParamMap2* map);
+
+  private:
+    std::vector<ParamBlockDesc2*> pbDescs;
+    std::vector<IParamMap2*> paramMaps;
+};

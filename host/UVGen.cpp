@@ -1,0 +1,32 @@
+#include "host/UVGen.h"
+
+#include "host/SceneIO.h"
+
+void StdUVGen::SetBlur(float b, TimeValue) {
+    blur = b;
+    NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+}
+
+RefTargetHandle StdUVGen::Clone(RemapDir& remap) {
+    StdUVGen* clone = new StdUVGen();
+    if (clone) {
+        *static_cast<MtlBase*>(clone) = *this;
+        clone->blur = blur;
+        BaseClone(this, clone, remap);
+    }
+    return clone;
+}
+
+IOResult StdUVGen::Save(ISave* isave) {
+    MtlBase::Save(isave);
+    isave->WriteFloat("blur", blur);
+    return IO_OK;
+}
+
+IOResult StdUVGen::Load(ILoad* iload) {
+    return MtlBase::Load(iload) == IO_OK && iload->ReadFloat("blur", blur) ? IO_OK : IO_ERROR;
+}
+
+StdUVGen* NewDefaultStdUVGen() {
+    return new StdUVGen();
+}
