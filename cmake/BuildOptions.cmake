@@ -25,3 +25,9 @@ if(QUILTRA_SANITIZE)
 endif()
 
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+# Libraries export only what is marked: the host its interfaces, the plug-in
+# its entry points.
+set(CMAKE_CXX_VISIBILITY_PRESET hidden)
+
+set(QUILTRA_HOST_RELEASE 11000 CACHE STRING "Host release the plug-in is built for: 9000, 11000 or 12000")
+set_property(CACHE QUILTRA_HOST_RELEASE PROPERTY STRINGS 9000 11000 12000)

@@ -22,11 +22,18 @@ class BitmapTexClassDesc : public ClassDesc2 {
 
 BitmapTexClassDesc bitmapTexDesc;
 
-ParamBlockDesc2 bitmapTexParams(0, "bitmap", 0, &bitmapTexDesc, P_AUTO_CONSTRUCT,
-                                BitmapTex::kParamBlockRef, BitmapTex::bmtex_filtering, "filtering",
-                                TYPE_INT, 0, 0, p_default, 0, p_range, 0, 2, p_end,
-                                BitmapTex::bmtex_filename, "fileName", TYPE_FILENAME, 0, 0,
-                                p_default, "", p_end, p_end);
+// clang-format off
+ParamBlockDesc2 bitmapTexParams(
+    0, "bitmap", 0, &bitmapTexDesc, P_AUTO_CONSTRUCT, BitmapTex::kParamBlockRef,
+    BitmapTex::bmtex_filtering, "filtering", TYPE_INT, 0, 0,
+        p_default, 0,
+        p_range, 0, 2,
+        p_end,
+    BitmapTex::bmtex_filename, "fileName", TYPE_FILENAME, 0, 0,
+        p_default, "",
+        p_end,
+    p_end);
+// clang-format on
 
 } // namespace
 

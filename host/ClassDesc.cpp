@@ -2,14 +2,9 @@
 
 #include "host/StringResources.h"
 
-#include <cstdlib>
-#include <cstring>
-
 const MCHAR* const TEXMAP_CAT_COMP = "Compositors";
 
-ClassDesc::~ClassDesc() {
-    std::free(interfaces);
-}
+ClassDesc::~ClassDesc() = default;
 
 const MCHAR* ClassDesc::GetRsrcString(StringResID id) {
     // One buffer for every class, as the host's own string loader has.
@@ -22,7 +17,7 @@ const MCHAR* ClassDesc::GetRsrcString(StringResID id) {
 }
 
 int ClassDesc::NumInterfaces() {
-    return interfaceCount;
+    return interfaces.size();
 }
 
 FPInterface* ClassDesc::GetInterfaceAt(int i) {
@@ -38,20 +33,9 @@ FPInterface* ClassDesc::GetInterface(FPInterfaceID) {
 }
 
 void ClassDesc::AddInterface(FPInterface* fpi) {
-    if (interfaceCount == interfaceCapacity) {
-        const int capacity = interfaceCapacity ? 2 * interfaceCapacity : 4;
-        void* grown = std::realloc(interfaces, sizeof(FPInterface*) * capacity);
-        if (!grown) {
-            return;
-        }
-        interfaces = static_cast<FPInterface**>(grown);
-        interfaceCapacity = capacity;
-    }
-    interfaces[interfaceCount++] = fpi;
+    interfaces.push(fpi);
 }
 
 void ClassDesc::ClearInterfaces() {
-    if (interfaces) {
-        interfaceCount = 0;
-    }
+    interfaces.clear();
 }

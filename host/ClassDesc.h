@@ -5,9 +5,8 @@
 #include "host/HostApi.h"
 #include "host/MaxHeapOperators.h"
 #include "host/ParamType.h"
+#include "host/PointerList.h"
 #include "host/WindowsTypes.h"
-
-#include <vector>
 
 class ActionTable;
 class Animatable;
@@ -33,7 +32,7 @@ extern HOST_API const MCHAR* const TEXMAP_CAT_COMP;
 // its objects.
 class HOST_API ClassDesc : public MaxHeapOperators {
   public:
-    ClassDesc() = default;
+    constexpr ClassDesc() = default;
     ClassDesc(const ClassDesc&) = delete;
     ClassDesc& operator=(const ClassDesc&) = delete;
     virtual ~ClassDesc();
@@ -97,7 +96,5 @@ class HOST_API ClassDesc : public MaxHeapOperators {
 
   protected:
     // The interface list: its storage is kept when the list is cleared.
-    FPInterface** interfaces = nullptr;
-    int interfaceCount = 0;
-    int interfaceCapacity = 0;
+    PointerList<FPInterface> interfaces;
 };

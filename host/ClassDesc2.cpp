@@ -5,8 +5,6 @@
 #include "host/ParamMap2.h"
 #include "host/ReferenceTarget.h"
 
-#include <algorithm>
-
 ClassDesc2::~ClassDesc2() {
     // Descriptors that outlive their owner no longer point back at it.
     for (ParamBlockDesc2* pbd : pbDescs) {
@@ -28,13 +26,13 @@ ParamBlockDesc2* ClassDesc2::GetParamBlockDescByID(short id) {
 }
 
 void ClassDesc2::AddParamBlockDesc(ParamBlockDesc2* pbd) {
-    if (std::find(pbDescs.begin(), pbDescs.end(), pbd) == pbDescs.end()) {
-        pbDescs.push_back(pbd);
+    if (!pbDescs.contains(pbd)) {
+        pbDescs.push(pbd);
     }
 }
 
 void ClassDesc2::RemoveParamBlockDesc(ParamBlockDesc2* pbd) {
-    pbDescs.erase(std::remove(pbDescs.begin(), pbDescs.end(), pbd), pbDescs.end());
+    pbDescs.remove(pbd);
 }
 
 void ClassDesc2::InvalidateUI(ParamBlockDesc2* pbd) {
@@ -101,7 +99,7 @@ IAutoMParamDlg* ClassDesc2::CreateParamDlgs(HWND hwMtlEdit, IMtlParams*, Referen
             continue;
         }
         map->SetUserDlgProc(pbd->GetUserDlgProc());
-        paramMaps.push_back(map);
+        paramMaps.push(map);
         maps.push_back(map);
     }
     IAutoMParamDlg* dlg = new IAutoMParamDlg(this, obj, maps);
@@ -115,5 +113,5 @@ IAutoMParamDlg* ClassDesc2::CreateParamDlgs(HWND hwMtlEdit, IMtlParams*, Referen
 }
 
 void ClassDesc2::RemoveParamMap(IParamMap2* map) {
-    paramMaps.erase(std::remove(paramMaps.begin(), paramMaps.end(), map), paramMaps.end());
+    paramMaps.remove(map);
 }

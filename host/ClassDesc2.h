@@ -3,8 +3,7 @@
 #include "host/ClassDesc.h"
 #include "host/HostApi.h"
 #include "host/ParamType.h"
-
-#include <vector>
+#include "host/PointerList.h"
 
 class IAutoMParamDlg;
 class IMtlParams;
@@ -18,9 +17,10 @@ class ReferenceTarget;
 // new object's automatic blocks and builds their rollouts.
 class HOST_API ClassDesc2 : public ClassDesc {
   public:
+    constexpr ClassDesc2() = default;
     ~ClassDesc2() override;
 
-    int NumParamBlockDescs() override { return static_cast<int>(pbDescs.size()); }
+    int NumParamBlockDescs() override { return pbDescs.size(); }
     ParamBlockDesc2* GetParamBlockDesc(int i) override;
     ParamBlockDesc2* GetParamBlockDescByID(short id) override;
     void AddParamBlockDesc(ParamBlockDesc2* pbd) override;
@@ -28,7 +28,7 @@ class HOST_API ClassDesc2 : public ClassDesc {
     // For each descriptor built automatically, a new block installed as the
     // owner's reference the descriptor names.
     void MakeAutoParamBlocks(ReferenceMaker* owner) override;
-    int NumParamMaps() override { return static_cast<int>(paramMaps.size()); }
+    int NumParamMaps() override { return paramMaps.size(); }
     IParamMap2* GetParamMap(ParamBlockDesc2* pbd, MapID id = 0) override;
     IParamMap2* GetParamMap(int i) override;
     BOOL SetUserDlgProc(ParamBlockDesc2* pbd, ParamMap2UserDlgProc* proc = nullptr) override;
@@ -44,6 +44,6 @@ class HOST_API ClassDesc2 : public ClassDesc {
     void RemoveParamMap(IParamMap2* map);
 
   private:
-    std::vector<ParamBlockDesc2*> pbDescs;
-    std::vector<IParamMap2*> paramMaps;
+    PointerList<ParamBlockDesc2> pbDescs;
+    PointerList<IParamMap2> paramMaps;
 };

@@ -2,6 +2,7 @@
 
 #include "host/BitmapTex.h"
 #include "host/ClassDesc2.h"
+#include "host/UVGen.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,7 +10,7 @@
 namespace {
 
 std::vector<ClassDesc*>& registry() {
-    static std::vector<ClassDesc*> classes{GetBitmapTexDesc()};
+    static std::vector<ClassDesc*> classes{GetBitmapTexDesc(), GetStdUVGenDesc()};
     return classes;
 }
 

@@ -34,6 +34,7 @@ void ReferenceMaker::unlinkTarget(ReferenceTarget* target) {
         if (links[i].target == target) {
             const int slot = links[i].slot;
             links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
+            target->removeDependent(this);
             SetReference(slot, nullptr);
         } else {
             ++i;

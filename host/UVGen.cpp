@@ -1,6 +1,27 @@
 #include "host/UVGen.h"
 
+#include "host/ClassDesc.h"
 #include "host/SceneIO.h"
+
+namespace {
+
+class StdUVGenClassDesc : public ClassDesc {
+  public:
+    int IsPublic() override { return FALSE; }
+    void* Create(BOOL) override { return new StdUVGen(); }
+    const MCHAR* ClassName() override { return "UVW Mapping"; }
+    SClass_ID SuperClassID() override { return UVGEN_CLASS_ID; }
+    Class_ID ClassID() override { return Class_ID(0x0100, 0); }
+    const MCHAR* Category() override { return ""; }
+};
+
+StdUVGenClassDesc stdUVGenDesc;
+
+} // namespace
+
+ClassDesc* GetStdUVGenDesc() {
+    return &stdUVGenDesc;
+}
 
 void StdUVGen::SetBlur(float b, TimeValue) {
     blur = b;

@@ -36,4 +36,7 @@ class HOST_API StdUVGen : public UVGen {
     float blur = 1.0f;
 };
 
+class ClassDesc;
+
 HOST_API StdUVGen* NewDefaultStdUVGen();
+HOST_API ClassDesc* GetStdUVGenDesc();
