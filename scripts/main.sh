@@ -11,6 +11,6 @@ cmake --build --preset release
 
 echo
 echo "quiltra sample: key, pick, red, green, blue, alpha, mono"
-build/release/tools/quiltra/quiltra sample \
+build/release/bin/quiltra sample \
   --color 0.8,0.3,0.2 --color 0.3,0.6,0.8 --color 0.9,0.8,0.4 \
   --keys 1-20 --rnd-gamma 0.2 --rnd-hue 15 --rnd-sat 10

@@ -1,10 +1,14 @@
 #include "tests/tools/ToolRunner.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -99,8 +103,80 @@ TEST(SampleCommand, HelpListsEveryFlagWithItsRangeAndDefault) {
           "--all-hue", "--rnd-hue", "--occ-hue", "--all-sat", "--rnd-sat", "--occ-sat"}) {
         EXPECT_NE(run.out.find(flag), std::string::npos) << flag;
     }
+    EXPECT_NE(run.out.find("--filtering NAME:{pyramidal,summed-area,none}=pyramidal"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("--blur NUMBER:[0.01 to 100]=1"), std::string::npos);
+    // The random spans of a new map start at zero, not at their block defaults.
+    EXPECT_NE(run.out.find("--rnd-hue NUMBER:[0 to 360]=0"), std::string::npos);
     EXPECT_NE(run.out.find("[1 to 99999]=12345"), std::string::npos);
     EXPECT_NE(run.out.find("[-360 to 360]=0"), std::string::npos);
+}
+
+class SampleScene : public ::testing::Test {
+  protected:
+    ~SampleScene() override { std::remove(path.c_str()); }
+    const std::string path =
+        ::testing::TempDir() + "sample-scene-" + std::to_string(getpid()) + ".json";
+};
+
+TEST_F(SampleScene, SavedMapSamplesTheSameWhenLoaded) {
+    const std::vector<std::string> keys = {"--keys", "1-300"};
+    std::vector<std::string> save = {
+        "sample",    "--color",     "0.8,0.3,0.2", "--color",     "0.3,0.6,0.8,0.5",
+        "--color",   "0.9,0.8,0.4", "--rnd-by",    "face",        "--seed",
+        "4711",      "--all-hue",   "-33.3",       "--rnd-gamma", "0.35",
+        "--rnd-hue", "41",          "--rnd-sat",   "27",          "--occ-hue",
+        "80",        "--save",      path};
+    save.insert(save.end(), keys.begin(), keys.end());
+    const ToolRun saved = runTool(save);
+    ASSERT_EQ(saved.status, 0);
+    ASSERT_EQ(splitLines(saved.out).size(), 300u);
+
+    std::vector<std::string> load = {"sample", "--load", path};
+    load.insert(load.end(), keys.begin(), keys.end());
+    const ToolRun loaded = runTool(load);
+    ASSERT_EQ(loaded.status, 0) << (loaded.errLines.empty() ? "" : loaded.errLines[0]);
+    EXPECT_EQ(loaded.out, saved.out);
+
+    // Flags given with --load change the loaded map.
+    load.insert(load.end(), {"--seed", "4712"});
+    EXPECT_NE(runTool(load).out, saved.out);
+}
+
+TEST_F(SampleScene, UnusableScenesGetOneLineAndNoSamples) {
+    std::ofstream(path) << "{\"format\": \"quiltra-scene\", \"version\": 1, \"objec";
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string mentions;
+    };
+    const Case cases[] = {
+        {{"--load", path}, 1, path},
+        {{"--load", path + ".missing"}, 1, path + ".missing"},
+        {{"--load", path, "--color", "1,0,0"}, 2, "--color"},
+        {{"--color", "1,0,0", "--save", "/nonexistent-folder/scene.json"},
+         1,
+         "/nonexistent-folder"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"sample"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ToolRun run = runTool(args);
+        EXPECT_EQ(run.status, c.status) << c.mentions;
+        ASSERT_EQ(run.errLines.size(), 1u) << c.mentions;
+        EXPECT_NE(run.errLines[0].find(c.mentions), std::string::npos) << run.errLines[0];
+        EXPECT_TRUE(run.out.empty()) << c.mentions;
+    }
+}
+
+TEST(SampleCommand, AMissingPlugInIsNamed) {
+    ASSERT_EQ(setenv("QUILTRA_PLUGIN", "/nonexistent/Quiltra.dlt", 1), 0);
+    const ToolRun run = runTool({"sample"});
+    unsetenv("QUILTRA_PLUGIN");
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.errLines.size(), 1u);
+    EXPECT_NE(run.errLines[0].find("/nonexistent/Quiltra.dlt"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 #include "tools/quiltra/SampleCommand.h"
 
-#include "host/INode.h"
-#include "host/ShadeContext.h"
+#include "host/ClassDesc.h"
+#include "host/IParamBlock2.h"
+#include "host/SceneFile.h"
 #include "host/Texmap.h"
-#include "shading/Evaluation.h"
 #include "tools/quiltra/ColorList.h"
 #include "tools/quiltra/KeyList.h"
+#include "tools/quiltra/KeyedContext.h"
 #include "tools/quiltra/MapOptions.h"
+#include "tools/quiltra/PluginSession.h"
+#include "tools/quiltra/ProbeColorMap.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -15,77 +18,39 @@
 
 namespace {
 
-// The sample's key stands for its material ID, its node and its face alike.
-class KeyedNode : public INode {
-  public:
-    ULONG GetHandle() override { return key; }
-    ULONG key = 0;
-};
-
-class KeyedContext : public ShadeContext {
-  public:
-    explicit KeyedContext(std::uint32_t key) {
-        mtlNum = static_cast<int>(key);
-        node.key = key;
-        face = static_cast<int>(key);
-    }
-    INode* Node() override { return &node; }
-    int FaceNumber() override { return face; }
-
-    int picked = -1;
-
-  private:
-    KeyedNode node;
-    int face = 0;
-};
-
-class PlainMap : public Texmap {
-  public:
-    void Update(TimeValue, Interval&) override {}
-    void Reset() override {}
-    Interval Validity(TimeValue) override { return FOREVER; }
-    ParamDlg* CreateParamDlg(HWND, IMtlParams*) override { return nullptr; }
-    RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage) override {
-        return REF_SUCCEED;
-    }
-};
-
-// A constant-colour sub-map that tells the context it was the one picked.
-class ProbeColorMap : public PlainMap {
-  public:
-    ProbeColorMap(AColor c, int i) : color(c), index(i) {}
-    Class_ID ClassID() override { return Class_ID(0x51A3C011, 0x1); }
-    AColor EvalColor(ShadeContext& sc) override {
-        static_cast<KeyedContext&>(sc).picked = index;
-        return color;
-    }
-    Point3 EvalNormalPerturb(ShadeContext&) override { return Point3(); }
-
-  private:
-    AColor color;
-    int index;
-};
-
-class SampledMap : public PlainMap {
-  public:
-    Class_ID ClassID() override { return Class_ID(0x51A3C011, 0x2); }
-    AColor EvalColor(ShadeContext& sc) override { return ::EvalColor(*this, fields, sc); }
-    float EvalMono(ShadeContext& sc) override { return ::EvalMono(*this, sc); }
-    Point3 EvalNormalPerturb(ShadeContext& sc) override {
-        return ::EvalNormalPerturb(*this, fields, sc);
-    }
-    ShadingFields fields;
-};
+// The table's parameter in the map's block.
+constexpr ParamID kSubMapTable = 0;
+constexpr TimeValue kSampleTime = 0;
 
 struct SampleOptions {
+    explicit SampleOptions(ClassDesc& mapClass) : map(mapClass) {}
+
     std::vector<std::string> colors;
     std::string keys = "1-10";
-    MapSettings map;
+    std::string saveTo;
+    std::string loadFrom;
+    MapOptions map;
 };
 
-int runSample(const SampleOptions& options) {
-    std::vector<std::unique_ptr<ProbeColorMap>> subMaps;
-    std::vector<Texmap*> table;
+// The map the sample runs on: loaded from a scene, or new with one probe
+// sub-map per colour. Null after a message on stderr.
+Texmap* makeMap(const SampleOptions& options, const PluginSession& plugin) {
+    if (!options.loadFrom.empty()) {
+        std::string error;
+        ReferenceTarget* loaded = LoadScene(options.loadFrom, error);
+        auto* map = dynamic_cast<Texmap*>(loaded);
+        if (!map || !(map->ClassID() == plugin.MapClass().ClassID())) {
+            if (loaded) {
+                loaded->DeleteMe();
+                error = options.loadFrom + ": holds no Varitile map";
+            }
+            std::fprintf(stderr, "quiltra sample: %s\n", error.c_str());
+            return nullptr;
+        }
+        return map;
+    }
+
+    std::vector<AColor> colors;
     for (const std::string& text : options.colors) {
         const auto color = parseColor(text);
         if (!color) {
@@ -93,11 +58,43 @@ int runSample(const SampleOptions& options) {
                          "quiltra sample: --color expects R,G,B or R,G,B,A as finite numbers, "
                          "got \"%s\"\n",
                          text.c_str());
-            return 2;
+            return nullptr;
         }
-        subMaps.push_back(std::make_unique<ProbeColorMap>(*color, static_cast<int>(table.size())));
-        table.push_back(subMaps.back().get());
+        colors.push_back(*color);
     }
+    Texmap* map = plugin.NewMap();
+    if (!map) {
+        std::fprintf(stderr, "quiltra sample: out of memory creating the map\n");
+        return nullptr;
+    }
+    IParamBlock2* block = map->GetParamBlock(0);
+    for (const AColor& color : colors) {
+        Texmap* subMap = new ProbeColorMap(color);
+        block->Append(kSubMapTable, 1, &subMap);
+    }
+    return map;
+}
+
+int printSamples(Texmap& map, const std::vector<std::uint32_t>& keys) {
+    map.RenderBegin(kSampleTime, 0);
+    for (const std::uint32_t key : keys) {
+        KeyedContext sc(key);
+        const AColor c = map.EvalColor(sc);
+        const float mono = map.EvalMono(sc);
+        int pick = -1;
+        for (int i = 0; i < map.NumSubTexmaps() && sc.picked; ++i) {
+            if (map.GetSubTexmap(i) == sc.picked) {
+                pick = i;
+                break;
+            }
+        }
+        std::printf("%u\t%d\t%.9g\t%.9g\t%.9g\t%.9g\t%.9g\n", key, pick, c.r, c.g, c.b, c.a, mono);
+    }
+    map.RenderEnd(kSampleTime);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int runSample(const SampleOptions& options, const PluginSession& plugin) {
     const auto keys = parseKeyList(options.keys);
     if (!keys) {
         std::fprintf(stderr,
@@ -106,45 +103,51 @@ int runSample(const SampleOptions& options) {
                      options.keys.c_str());
         return 2;
     }
-
-    const MapSettings& s = options.map;
-    SampledMap map;
-    map.fields.subMaps = table.empty() ? nullptr : table.data();
-    map.fields.subMapCount = static_cast<int>(table.size());
-    map.fields.rndBy = s.rndByValue();
-    map.fields.rndSeed = s.seed;
-    map.fields.outsideRender = FALSE;
-    map.fields.variation = ColorVariation{s.allGamma,
-                                          s.allHue,
-                                          s.allSat,
-                                          s.rndGamma,
-                                          s.rndHue,
-                                          s.rndSat,
-                                          1.0f - s.occGamma * 0.01f,
-                                          s.occHue * 0.01f,
-                                          s.occSat * 0.01f};
-
-    for (const std::uint32_t key : *keys) {
-        KeyedContext sc(key);
-        const AColor c = map.EvalColor(sc);
-        const float mono = map.EvalMono(sc);
-        std::printf("%u\t%d\t%.9g\t%.9g\t%.9g\t%.9g\t%.9g\n", key, sc.picked, c.r, c.g, c.b, c.a,
-                    mono);
+    Texmap* map = makeMap(options, plugin);
+    if (!map) {
+        return options.loadFrom.empty() ? 2 : 1;
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    options.map.ApplyTo(*map->GetParamBlock(0), kSampleTime);
+    Interval valid = FOREVER;
+    map->Update(kSampleTime, valid);
+
+    int status = 0;
+    if (!options.saveTo.empty()) {
+        std::string error;
+        if (!SaveScene(options.saveTo, map, error)) {
+            std::fprintf(stderr, "quiltra sample: %s\n", error.c_str());
+            status = 1;
+        }
+    }
+    if (status == 0) {
+        status = printSamples(*map, *keys);
+    }
+    map->DeleteMe();
+    return status;
 }
 
 } // namespace
 
-void addSampleCommand(CLI::App& app) {
-    auto options = std::make_shared<SampleOptions>();
+void addSampleCommand(CLI::App& app, const PluginSession& plugin) {
+    registerProbeColorMap();
+    auto options = std::make_shared<SampleOptions>(plugin.MapClass());
     CLI::App* command = app.add_subcommand(
         "sample", "Evaluate the map for a list of keys with constant-colour sub-maps.\n"
                   "Prints: key, pick (-1 for none), r, g, b, a, mono; tab-separated.");
-    command->add_option("--color", options->colors,
-                        "A sub-map of this colour, R,G,B[,A]; once per sub-map, in order");
+    CLI::Option* colors =
+        command->add_option("--color", options->colors,
+                            "A sub-map of this colour, R,G,B[,A]; once per sub-map, in order");
     command->add_option("--keys", options->keys, "Keys as a range 1-1000 or a list 3,7,9")
         ->capture_default_str();
-    addMapOptions(*command, options->map);
-    command->callback([options] { throw CLI::RuntimeError(runSample(*options)); });
+    command
+        ->add_option("--save", options->saveTo,
+                     "Save the map, after the flags are applied, to this scene file")
+        ->type_name("FILE");
+    command
+        ->add_option("--load", options->loadFrom,
+                     "Sample the map of this scene file; the flags given change it")
+        ->type_name("FILE")
+        ->excludes(colors);
+    options->map.AddTo(*command);
+    command->callback([options, &plugin] { throw CLI::RuntimeError(runSample(*options, plugin)); });
 }

@@ -3,7 +3,7 @@
 namespace CLI {
 class App;
 }
+class PluginSession;
 
-// `quiltra sample`: evaluates the map for a list of keys, with constant-colour
-// sub-maps, and prints one line per key.
-void addSampleCommand(CLI::App& app);
+// quiltra sample: evaluates a map made by the plug-in over a list of keys.
+void addSampleCommand(CLI::App& app, const PluginSession& plugin);
