@@ -56,6 +56,10 @@ void ClassDesc2::MakeAutoParamBlocks(ReferenceMaker* owner) {
 }
 
 IParamMap2* ClassDesc2::GetParamMap(ParamBlockDesc2* pbd, MapID) {
+    return findParamMap(pbd);
+}
+
+IParamMap2* ClassDesc2::findParamMap(ParamBlockDesc2* pbd) {
     for (IParamMap2* map : paramMaps) {
         if (map->GetDesc() == pbd) {
             return map;
@@ -78,7 +82,8 @@ void ClassDesc2::SetUserDlgProc(ParamBlockDesc2* pbd, MapID id, ParamMap2UserDlg
         return;
     }
     pbd->SetUserDlgProc(id, proc);
-    if (IParamMap2* map = GetParamMap(pbd, id)) {
+    // The host's own lookup: a plug-in may answer GetParamMap with null.
+    if (IParamMap2* map = findParamMap(pbd)) {
         map->SetUserDlgProc(proc);
     }
 }

@@ -45,5 +45,7 @@ class HOST_API ClassDesc2 : public ClassDesc {
 
   private:
     PointerList<ParamBlockDesc2> pbDescs;
+    IParamMap2* findParamMap(ParamBlockDesc2* pbd);
+
     PointerList<IParamMap2> paramMaps;
 };

@@ -341,6 +341,8 @@ RefResult IParamBlock2::NotifyRefChanged(const Interval&, RefTargetHandle hTarge
 void IParamBlock2::changed(ParamID id) {
     lastNotifyParamID = id;
     NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    // Outside the notification no parameter is the one that changed.
+    lastNotifyParamID = -1;
 }
 
 RefTargetHandle IParamBlock2::Clone(RemapDir& remap) {

@@ -26,7 +26,8 @@ class HOST_API IParamBlock2 : public ReferenceTarget {
 
     BlockID ID() const { return desc->ID; }
     ParamBlockDesc2* GetDesc() const { return desc; }
-    // The parameter of the last change this block told its dependents of; -1 for none.
+    // While the block tells its dependents of a change: the parameter that
+    // changed, or -1 for a change of no one parameter; -1 at other times.
     ParamID LastNotifyParamID() const { return lastNotifyParamID; }
 
     // Each read narrows ivalid to the span over which the value holds and

@@ -47,6 +47,7 @@ class QuiltraClassDesc : public ClassDesc2 {
     Class_ID SubClassID() override { return Class_ID(0xFFFFFFFF, 0xFFFFFFFF); }
     INT_PTR Execute(int, ULONG_PTR = 0, ULONG_PTR = 0, ULONG_PTR = 0) override { return 0; }
 
+    using ClassDesc2::GetParamMap;
     using ClassDesc2::SetUserDlgProc;
 };
 

@@ -117,7 +117,10 @@ RefTargetHandle Quiltra::Clone(RemapDir& remap) {
     delete[] clone->shading.subMaps;
     clone->shading.subMaps = copy;
     clone->shading.subMapCount = count;
-    clone->pblock->SetCount(submaps, count);
+    // A clone whose own block could not be made takes the source's block's clone alone.
+    if (clone->pblock) {
+        clone->pblock->SetCount(submaps, count);
+    }
     for (int i = 0; i < count; ++i) {
         clone->shading.subMaps[i] = nullptr;
         clone->ReplaceReference(i + 1, remap.CloneRef(shading.subMaps[i]));

@@ -4,6 +4,8 @@
 #include "host/RemapDir.h"
 #include "tests/host/HostFixtures.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,6 +37,17 @@ ParamBlockDesc2 testDesc(
     p_end);
 // clang-format on
 
+// An owner that notes, at each notification, which parameter the block names.
+class BlockOwner : public Probe {
+  public:
+    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget, PartID& partID,
+                               RefMessage message) override {
+        toldParams.push_back(static_cast<IParamBlock2*>(hTarget)->LastNotifyParamID());
+        return Probe::NotifyRefChanged(changeInt, hTarget, partID, message);
+    }
+    std::vector<ParamID> toldParams;
+};
+
 class ParamBlock : public ::testing::Test {
   protected:
     ParamBlock() : block(new IParamBlock2(&testDesc)) { owner->ReplaceReference(0, block); }
@@ -42,7 +55,7 @@ class ParamBlock : public ::testing::Test {
         AnimateOff();
         owner->DeleteMe();
     }
-    Probe* owner = new Probe();
+    BlockOwner* owner = new BlockOwner();
     IParamBlock2* block;
 };
 
@@ -135,9 +148,10 @@ TEST_F(ParamBlock, ChangesAreToldWithTheParameter) {
     ASSERT_FALSE(owner->messages.empty());
     EXPECT_EQ(owner->messages.back().message, REFMSG_CHANGE);
     EXPECT_EQ(owner->messages.back().from, block);
-    EXPECT_EQ(block->LastNotifyParamID(), kCount);
+    EXPECT_EQ(owner->toldParams.back(), kCount);
     block->ZeroCount(kMaps);
-    EXPECT_EQ(block->LastNotifyParamID(), kMaps);
+    EXPECT_EQ(owner->toldParams.back(), kMaps);
+    EXPECT_EQ(block->LastNotifyParamID(), -1) << "outside a notification";
 }
 
 TEST_F(ParamBlock, KeysInterpolateAndNarrowTheValidity) {
