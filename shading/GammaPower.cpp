@@ -1,5 +1,6 @@
 #include "shading/GammaPower.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -256,8 +257,8 @@ float quieted(std::uint32_t nanBits) {
 } // namespace
 
 float gammaPower(float x, float p) {
-    // The channel itself, bit for bit, and at once: a map whose random gamma
-    // span is 0 raises to exactly 1.
+    // The channel itself, bit for bit, and at once: a new map (overall gamma
+    // 1, no random span) raises to exactly 1.
     if (p == 1.0f) {
         return x;
     }
@@ -277,6 +278,6 @@ float gammaPower(float x, float p) {
         power = limitPower(floatOf(mBits), p);
     }
     // Odd in x: a channel below zero keeps its sign rather than turning into
-    // a NaN that would blacken the whole colour.
+    // a NaN, which the colour conversions would pass on or mistake for red.
     return floatOf(bitsOf(power) | sign);
 }
