@@ -64,6 +64,15 @@ TEST(ColorVariation, GammaRaisesEachChannel) {
     EXPECT_FLOAT_EQ(c.b, 1.0f);
 }
 
+TEST(ColorVariation, NegativeChannelKeepsItsSignThroughGamma) {
+    // (-0.25, 0.25, 0.25) ^ 0.5 is (-0.5, 0.5, 0.5): value 0.5, saturation
+    // 1 / 0.5 = 2, clamped to 1, hue one half. Back in RGB that is
+    // (0, 0.5, 0.5); a NaN red channel would give no colour at all.
+    AColor c(-0.25f, 0.25f, 0.25f, 1.0f);
+    applyVariation(c, 0.5f, 0.0f, 100.0f);
+    EXPECT_EQ(c, AColor(0.0f, 0.5f, 0.5f, 1.0f));
+}
+
 TEST(ColorVariation, HueShiftWrapsIntoOneTurn) {
     struct Case {
         float hue;     // of the input colour
