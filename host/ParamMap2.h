@@ -2,6 +2,7 @@
 
 #include "host/ClassID.h"
 #include "host/HostApi.h"
+#include "host/HostRelease.h"
 #include "host/Interval.h"
 #include "host/MaxHeapOperators.h"
 #include "host/ParamType.h"
@@ -26,6 +27,10 @@ class HOST_API IMtlParams {
 // controls that the parameter map does not serve itself.
 class HOST_API ParamMap2UserDlgProc : public MaxHeapOperators {
   public:
+    // From release 12000 on the table begins with a virtual destructor;
+    // earlier releases have none, and the procedure deletes itself in
+    // DeleteThis.
+    HOST_FROM_RELEASE_12000(virtual ~ParamMap2UserDlgProc() = default;)
     virtual INT_PTR DlgProc(TimeValue t, IParamMap2* map, HWND hWnd, UINT msg, WPARAM wParam,
                             LPARAM lParam) = 0;
     virtual void DeleteThis() = 0;
@@ -35,7 +40,7 @@ class HOST_API ParamMap2UserDlgProc : public MaxHeapOperators {
     virtual void SetParamBlock(IParamBlock2*) {}
 
   protected:
-    ~ParamMap2UserDlgProc() = default;
+    HOST_BEFORE_RELEASE_12000(~ParamMap2UserDlgProc() = default;)
 };
 
 // Ties one rollout's controls to the values of one parameter block.

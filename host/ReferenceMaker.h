@@ -26,6 +26,11 @@ class HOST_API ReferenceMaker : public Animatable {
     virtual int NumRefs() { return 0; }
     virtual RefTargetHandle GetReference(int) { return nullptr; }
 
+  protected:
+    // The host hands the object its reference which.
+    virtual void SetReference(int, RefTargetHandle) {}
+
+  public:
     // A target of this object changed or is being deleted.
     virtual RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
                                        PartID& partID, RefMessage message) = 0;
@@ -41,10 +46,6 @@ class HOST_API ReferenceMaker : public Animatable {
     // The object's own data in a scene file; references are saved by the host.
     virtual IOResult Save(ISave*) { return IO_OK; }
     virtual IOResult Load(ILoad*) { return IO_OK; }
-
-  protected:
-    // The host hands the object its reference which.
-    virtual void SetReference(int, RefTargetHandle) {}
 
   private:
     friend class ReferenceTarget;

@@ -18,6 +18,11 @@ class HOST_API Texmap : public MtlBase {
   public:
     SClass_ID SuperClassID() override { return TEXMAP_CLASS_ID; }
 
+    // The viewport's view of the map.
+    virtual BOOL SupportTexDisplay() { return FALSE; }
+    virtual DWORD_PTR GetActiveTexHandle(TimeValue, TexHandleMaker&) { return 0; }
+    virtual void ActivateTexDisplay(BOOL) {}
+
     virtual AColor EvalColor(ShadeContext& sc) = 0;
     // The intensity of the colour, unless the map knows better.
     virtual float EvalMono(ShadeContext& sc);
@@ -26,11 +31,6 @@ class HOST_API Texmap : public MtlBase {
     virtual void GetUVTransform(Matrix3& uvtrans) { uvtrans.IdentityMatrix(); }
     virtual int GetTextureTiling() { return U_WRAP | V_WRAP; }
     virtual UVGen* GetTheUVGen() { return nullptr; }
-
-    // The viewport's view of the map.
-    virtual BOOL SupportTexDisplay() { return FALSE; }
-    virtual void ActivateTexDisplay(BOOL) {}
-    virtual DWORD_PTR GetActiveTexHandle(TimeValue, TexHandleMaker&) { return 0; }
 
     // A bitmap of the map over one tile of texture space at t, as the
     // viewport shows it, forceW by forceH pixels or else the maker's size.
