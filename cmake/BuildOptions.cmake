@@ -9,18 +9,18 @@ option(QUILTRA_WERROR "Treat compiler warnings as errors" OFF)
 set(QUILTRA_SANITIZE "" CACHE STRING "Sanitizers to build with: address, undefined, thread (comma separated)")
 
 add_library(quiltra_build_options INTERFACE)
+# C++ only: on Windows the resource compiler shares the targets' flags.
 target_compile_options(quiltra_build_options INTERFACE
-  -Wall -Wextra
-  -ffp-contract=off -fno-fast-math
-  $<$<BOOL:${QUILTRA_WERROR}>:-Werror>)
+  $<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-ffp-contract=off;-fno-fast-math>
+  $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<BOOL:${QUILTRA_WERROR}>>:-Werror>)
 
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$")
-  target_compile_options(quiltra_build_options INTERFACE -msse2 -mfpmath=sse)
+  target_compile_options(quiltra_build_options INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-msse2;-mfpmath=sse>)
 endif()
 
 if(QUILTRA_SANITIZE)
   target_compile_options(quiltra_build_options INTERFACE
-    -fsanitize=${QUILTRA_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    $<$<COMPILE_LANGUAGE:CXX>:-fsanitize=${QUILTRA_SANITIZE};-fno-omit-frame-pointer;-fno-sanitize-recover=all>)
   target_link_options(quiltra_build_options INTERFACE -fsanitize=${QUILTRA_SANITIZE})
 endif()
 

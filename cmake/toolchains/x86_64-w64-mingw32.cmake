@@ -1,0 +1,4 @@
+# Windows on x86-64.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QUILTRA_MINGW_TRIPLET x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
