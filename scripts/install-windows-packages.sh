@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the Windows builds and their tests need, if any
 # is missing: the mingw-w64 cross compilers (win32 thread model), Wine for
-# both processors and the X server the tests run under. Recommended packages
+# both processors, the X server the tests run under, and GoogleTest's sources
+# for the cross compilers to build. Recommended packages
 # are left out; fonts-wine is the one of them kept, since dialogs are laid out
 # in the system font and its size fixes the dialog units.
 set -euo pipefail
@@ -10,6 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32
   wine64 wine wine32:i386 fonts-wine
   xvfb xauth
+  googletest
 )
 
 missing=()

@@ -1,44 +1,20 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, as CTest and the test scripts do: in the
-# project's own Wine prefix (made on first use), without Wine's messages, its
-# crash dialog or its installers, and with the program's CR LF line ends
-# turned into plain LF. The program's exit status is passed on.
+# project's own Wine prefix (scripts/wine-env.sh), with the program's CR LF
+# line ends turned into plain LF. The program's exit status is passed on.
 #
 #   scripts/wine-run.sh program.exe [arguments...]
 #
-# WINEPREFIX, when set, names another prefix (an absolute path). Programs
-# that create windows need an X display: run under xvfb-run.
+# Programs that create windows need an X display: run under xvfb-run (as
+# scripts/test-windows.sh does).
 set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+wine_prefix_ensure
 
-repo="$(cd "$(dirname "$0")/.." && pwd)"
-export WINEPREFIX="${WINEPREFIX:-$repo/build/wine-prefix}"
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-
-# A prefix made before the 32-bit part of Wine was installed cannot run 32-bit
-# programs, and updating it does not mend that: such a prefix is made afresh.
-prefix_usable() {
-  [ -f "$WINEPREFIX/system.reg" ] || return 1
-  if [ -x /usr/lib/wine/wine ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
-    return 1
-  fi
-}
-
-if ! prefix_usable; then
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  # Parallel tests wait for the one that makes the prefix.
-  exec 9>"$WINEPREFIX.lock"
-  flock 9
-  if ! prefix_usable; then
-    rm -rf "$WINEPREFIX"
-    wine wineboot --init >/dev/null 2>&1
-    # A crashing program would otherwise wait for someone to close the dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-      >/dev/null 2>&1
-  fi
-  flock -u 9
-  exec 9>&-
-fi
+# Wine's own background programs start with the first program of a server and
+# inherit its output; they would hold the pipe below open as long as the
+# server lives. A program of no output starts them first.
+wine cmd /c exit </dev/null >/dev/null 2>&1
 
 status=0
 wine "$@" | tr -d '\r' || status=${PIPESTATUS[0]}
