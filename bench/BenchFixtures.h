@@ -1,0 +1,52 @@
+#pragma once
+
+#include "host/ShadeContext.h"
+#include "host/Texmap.h"
+#include "library/QuiltraClassDesc.h"
+#include "texmap/ParamIds.h"
+#include "texmap/Quiltra.h"
+
+// A render sample keyed by its material ID.
+class KeyContext : public ShadeContext {
+  public:
+    INode* Node() override { return nullptr; }
+    int FaceNumber() override { return mtlNum; }
+};
+
+// A sub-map of one colour: the cheapest sub-map there is.
+class SolidMap : public Texmap {
+  public:
+    explicit SolidMap(AColor c = AColor(0.6f, 0.4f, 0.2f, 1.0f)) : color(c) {}
+    Class_ID ClassID() override { return Class_ID(0xBE7C, 1); }
+    AColor EvalColor(ShadeContext&) override { return color; }
+    Point3 EvalNormalPerturb(ShadeContext&) override { return Point3(); }
+    void Update(TimeValue, Interval&) override {}
+    void Reset() override {}
+    Interval Validity(TimeValue) override { return FOREVER; }
+    ParamDlg* CreateParamDlg(HWND, IMtlParams*) override { return nullptr; }
+    RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage) override {
+        return REF_SUCCEED;
+    }
+
+  private:
+    AColor color;
+};
+
+// A map as the host makes it, with count solid sub-maps and the spans a
+// user starts from (gamma 0.2, hue 15 degrees, saturation 10 %), updated and
+// inside a render.
+inline Quiltra* newBenchMap(int count) {
+    auto* map = static_cast<Quiltra*>(quiltraDesc.Create(FALSE));
+    IParamBlock2* block = map->GetParamBlock(0);
+    for (int i = 0; i < count; ++i) {
+        Texmap* subMap = new SolidMap(AColor(0.2f + 0.6f * (i % 7) / 6.0f, 0.4f, 0.6f, 1.0f));
+        block->Append(submaps, 1, &subMap);
+    }
+    block->SetValue(rnd_gamma, 0, 0.2f);
+    block->SetValue(rnd_hue, 0, 15.0f);
+    block->SetValue(rnd_sat, 0, 10.0f);
+    Interval valid = FOREVER;
+    map->Update(0, valid);
+    map->RenderBegin(0, 0);
+    return map;
+}
