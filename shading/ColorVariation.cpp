@@ -53,9 +53,7 @@ float saturationScale(const ColorVariation& v, int draw) {
 
 void applyVariation(AColor& c, float exponent, float turns, float saturation) {
     if (exponent > 0.0f) {
-        c.r = gammaPower(c.r, exponent);
-        c.g = gammaPower(c.g, exponent);
-        c.b = gammaPower(c.b, exponent);
+        gammaPower3(c.r, c.g, c.b, exponent);
     } else {
         c.r = zeroPower(c.r);
         c.g = zeroPower(c.g);
