@@ -46,6 +46,17 @@ void operator delete[](void* p, std::size_t) noexcept {
     std::free(p);
 }
 
+// ThreadSanitizer takes the mutex functions for itself; there only the
+// allocations are counted.
+#if defined(__SANITIZE_THREAD__)
+bool countsLocks() {
+    return false;
+}
+#else
+bool countsLocks() {
+    return true;
+}
+
 extern "C" int pthread_mutex_lock(pthread_mutex_t* mutex) {
     using Lock = int (*)(pthread_mutex_t*);
     static const Lock next = reinterpret_cast<Lock>(dlsym(RTLD_NEXT, "pthread_mutex_lock"));
@@ -54,3 +65,4 @@ extern "C" int pthread_mutex_lock(pthread_mutex_t* mutex) {
     }
     return next(mutex);
 }
+#endif

@@ -5,3 +5,4 @@
 extern thread_local bool counting;
 extern thread_local int allocations;
 extern thread_local int locks;
+bool countsLocks();
