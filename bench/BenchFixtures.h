@@ -34,12 +34,20 @@ class SolidMap : public Texmap {
 
 // A map as the host makes it, with count solid sub-maps and the spans a
 // user starts from (gamma 0.2, hue 15 degrees, saturation 10 %), updated and
-// inside a render.
-inline Quiltra* newBenchMap(int count) {
+// inside a render. With shared set, every entry is one of seven sub-maps, so
+// that a long list costs what its picks cost and not what reaching
+// thousands of sub-map objects costs.
+inline Quiltra* newBenchMap(int count, bool shared = false) {
     auto* map = static_cast<Quiltra*>(quiltraDesc.Create(FALSE));
     IParamBlock2* block = map->GetParamBlock(0);
     for (int i = 0; i < count; ++i) {
-        Texmap* subMap = new SolidMap(AColor(0.2f + 0.6f * (i % 7) / 6.0f, 0.4f, 0.6f, 1.0f));
+        Texmap* subMap = nullptr;
+        if (shared && i >= 7) {
+            Interval valid = FOREVER;
+            block->GetValue(submaps, 0, subMap, valid, i % 7);
+        } else {
+            subMap = new SolidMap(AColor(0.2f + 0.6f * (i % 7) / 6.0f, 0.4f, 0.6f, 1.0f));
+        }
         block->Append(submaps, 1, &subMap);
     }
     block->SetValue(rnd_gamma, 0, 0.2f);
