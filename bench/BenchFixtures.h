@@ -36,8 +36,9 @@ class SolidMap : public Texmap {
 // user starts from (gamma 0.2, hue 15 degrees, saturation 10 %), updated and
 // inside a render. With shared set, every entry is one of seven sub-maps, so
 // that a long list costs what its picks cost and not what reaching
-// thousands of sub-map objects costs.
-inline Quiltra* newBenchMap(int count, bool shared = false) {
+// thousands of sub-map objects costs; with oneColour, every sub-map has the
+// same colour, so that what varies with the list is the pick alone.
+inline Quiltra* newBenchMap(int count, bool shared = false, bool oneColour = false) {
     auto* map = static_cast<Quiltra*>(quiltraDesc.Create(FALSE));
     IParamBlock2* block = map->GetParamBlock(0);
     for (int i = 0; i < count; ++i) {
@@ -46,7 +47,8 @@ inline Quiltra* newBenchMap(int count, bool shared = false) {
             Interval valid = FOREVER;
             block->GetValue(submaps, 0, subMap, valid, i % 7);
         } else {
-            subMap = new SolidMap(AColor(0.2f + 0.6f * (i % 7) / 6.0f, 0.4f, 0.6f, 1.0f));
+            const float red = oneColour ? 0.6f : 0.2f + 0.6f * (i % 7) / 6.0f;
+            subMap = new SolidMap(AColor(red, 0.4f, 0.6f, 1.0f));
         }
         block->Append(submaps, 1, &subMap);
     }
