@@ -74,18 +74,13 @@ Color HSVtoRGB(Color hsv) {
     const float p = value * (1.0f - saturation);
     const float q = value * (1.0f - saturation * fraction);
     const float t = value * (1.0f - saturation * (1.0f - fraction));
-    switch (index) {
-    case 0:
-        return Color(value, t, p);
-    case 1:
-        return Color(q, value, p);
-    case 2:
-        return Color(p, value, t);
-    case 3:
-        return Color(p, q, value);
-    case 4:
-        return Color(t, p, value);
-    default:
-        return Color(value, p, q);
-    }
+    // Which of value, t, p and q each channel takes in each sector: picked
+    // by index rather than by a branch, since shifted hues land in any
+    // sector at random.
+    static constexpr unsigned char kPick[6][3] = {
+        {0, 1, 2}, {3, 0, 2}, {2, 0, 1}, {2, 3, 0}, {1, 2, 0}, {0, 2, 3},
+    };
+    const float candidates[4] = {value, t, p, q};
+    const unsigned char* pick = kPick[index];
+    return Color(candidates[pick[0]], candidates[pick[1]], candidates[pick[2]]);
 }

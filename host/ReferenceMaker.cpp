@@ -7,37 +7,38 @@
 ReferenceMaker::~ReferenceMaker() {
     // The object is mostly destroyed here, so SetReference is not called:
     // only the host's records go, and targets that nothing else references.
-    const std::vector<Link> held = std::move(links);
+    const std::vector<ReferenceTarget*> held = std::move(links);
     links.clear();
-    for (const Link& link : held) {
-        link.target->removeDependent(this);
+    for (ReferenceTarget* target : held) {
+        if (target) {
+            target->removeDependent(this);
+        }
     }
-    for (const Link& link : held) {
-        link.target->MaybeAutoDelete();
+    for (ReferenceTarget* target : held) {
+        if (target) {
+            target->MaybeAutoDelete();
+        }
     }
 }
 
 ReferenceTarget* ReferenceMaker::unlink(int which) {
-    const auto found = std::find_if(links.begin(), links.end(),
-                                    [which](const Link& l) { return l.slot == which; });
-    if (found == links.end()) {
+    if (which < 0 || which >= static_cast<int>(links.size()) || !links[which]) {
         return nullptr;
     }
-    ReferenceTarget* target = found->target;
-    links.erase(found);
+    ReferenceTarget* target = links[which];
+    links[which] = nullptr;
+    while (!links.empty() && !links.back()) {
+        links.pop_back();
+    }
     target->removeDependent(this);
     return target;
 }
 
 void ReferenceMaker::unlinkTarget(ReferenceTarget* target) {
-    for (std::size_t i = 0; i < links.size();) {
-        if (links[i].target == target) {
-            const int slot = links[i].slot;
-            links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
-            target->removeDependent(this);
+    for (int slot = static_cast<int>(links.size()) - 1; slot >= 0; --slot) {
+        if (slot < static_cast<int>(links.size()) && links[slot] == target) {
+            unlink(slot);
             SetReference(slot, nullptr);
-        } else {
-            ++i;
         }
     }
 }
@@ -56,7 +57,10 @@ RefResult ReferenceMaker::ReplaceReference(int which, RefTargetHandle newtarg, B
     }
     ReferenceTarget* old = unlink(which);
     if (newtarg) {
-        links.push_back(Link{which, newtarg});
+        if (which >= static_cast<int>(links.size())) {
+            links.resize(static_cast<std::size_t>(which) + 1, nullptr);
+        }
+        links[which] = newtarg;
     }
     SetReference(which, newtarg);
     if (old && old != newtarg && delOld) {
@@ -79,7 +83,7 @@ RefResult ReferenceMaker::DeleteReference(int which) {
 
 RefResult ReferenceMaker::DeleteAllRefsFromMe() {
     while (!links.empty()) {
-        DeleteReference(links.back().slot);
+        DeleteReference(static_cast<int>(links.size()) - 1);
     }
     return REF_SUCCEED;
 }

@@ -50,13 +50,12 @@ class HOST_API ReferenceMaker : public Animatable {
   private:
     friend class ReferenceTarget;
 
-    struct Link {
-        int slot;
-        ReferenceTarget* target;
-    };
     // Drops the host's record of reference which, if any; returns the target.
     ReferenceTarget* unlink(int which);
     void unlinkTarget(ReferenceTarget* target);
 
-    std::vector<Link> links;
+    // The host's record, by reference number: a maker's references are
+    // numbered densely from 0, so each operation on one costs the same
+    // however many the maker holds.
+    std::vector<ReferenceTarget*> links;
 };

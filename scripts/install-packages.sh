@@ -6,7 +6,7 @@ packages=(
   cmake make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libopenimageio-dev openimageio-tools
-  clang-format
+  clang-format clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Every test: checks formatting, builds with warnings as errors and runs the
-# whole suite, then builds and runs it again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then cross-compiles the five Windows builds and
-# runs their tests under Wine. Each stage reports how long it took.
+# whole suite, runs it again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs the concurrency tests under
+# ThreadSanitizer, fuzzes each libFuzzer target for a bounded time, then
+# cross-compiles the five Windows builds and runs their tests under Wine.
+# Each stage reports how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +32,16 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 stage_done "asan"
+
+echo "== Concurrency tests under ThreadSanitizer (preset: tsan)"
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan --target shading_tests texmap_tests
+ctest --preset tsan
+stage_done "tsan"
+
+echo "== Bounded fuzzing (preset: fuzz)"
+QUILTRA_FUZZ_SECONDS="${QUILTRA_FUZZ_SECONDS:-60}" scripts/fuzz.sh
+stage_done "fuzz"
 
 echo "== Windows builds, tested under Wine"
 scripts/test-windows.sh

@@ -4,6 +4,7 @@
 #include "shading/DistributionFactor.h"
 #include "shading/GammaPower.h"
 #include "shading/Generator.h"
+#include "shading/VariationTables.h"
 
 #include <cmath>
 
@@ -52,9 +53,7 @@ float saturationScale(const ColorVariation& v, int draw) {
 
 void applyVariation(AColor& c, float exponent, float turns, float saturation) {
     if (exponent > 0.0f) {
-        c.r = gammaPower(c.r, exponent);
-        c.g = gammaPower(c.g, exponent);
-        c.b = gammaPower(c.b, exponent);
+        gammaPower3(c.r, c.g, c.b, exponent);
     } else {
         c.r = zeroPower(c.r);
         c.g = zeroPower(c.g);
@@ -72,6 +71,29 @@ void applyVariation(AColor& c, float exponent, float turns, float saturation) {
 
     const Color rgb = HSVtoRGB(Color(hue, sat, hsv.b));
     c = AColor(rgb.r, rgb.g, rgb.b, 1.0f);
+}
+
+namespace {
+
+template <typename WorkOut>
+float factorFor(const FactorLookup& lookup, int draw, WorkOut workOut) {
+    if (lookup.table) {
+        return lookup.table[draw];
+    }
+    return lookup.isConstant ? lookup.constant : workOut(draw);
+}
+
+} // namespace
+
+void varyColor(AColor& c, const ColorVariation& v, const VariationLookups& factors) {
+    const int gammaDraw = drawGenerator();
+    const int hueDraw = drawGenerator();
+    const int saturationDraw = drawGenerator();
+    applyVariation(
+        c, factorFor(factors.exponent, gammaDraw, [&v](int d) { return gammaExponent(v, d); }),
+        factorFor(factors.turns, hueDraw, [&v](int d) { return hueShift(v, d); }),
+        factorFor(factors.saturation, saturationDraw,
+                  [&v](int d) { return saturationScale(v, d); }));
 }
 
 void varyColor(AColor& c, const ColorVariation& v) {

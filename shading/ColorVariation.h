@@ -28,6 +28,11 @@ float saturationScale(const ColorVariation& v, int draw); // in percent
 // colour is not clamped.
 void applyVariation(AColor& c, float exponent, float turns, float saturation);
 
+struct VariationLookups;
+
 // The variation of one sample: three draws of the calling thread's generator,
 // for gamma, hue and saturation in that order.
 void varyColor(AColor& c, const ColorVariation& v);
+// The same, with each factor looked up where factors holds it: the same
+// result to the last bit.
+void varyColor(AColor& c, const ColorVariation& v, const VariationLookups& factors);

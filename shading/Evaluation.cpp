@@ -53,7 +53,7 @@ AColor EvalColor(Texmap& self, const ShadingFields& fields, ShadeContext& sc) {
     if (Texmap* subMap = chooseSubMap(fields, sc)) {
         c = subMap->EvalColor(sc);
     }
-    varyColor(c, fields.variation);
+    varyColor(c, fields.variation, fields.factors);
     c.ClampMinMax();
     sc.PutCache(&self, c);
     return c;

@@ -254,7 +254,45 @@ float quieted(std::uint32_t nanBits) {
     return floatOf(nanBits | 0x400000);
 }
 
+bool isOrdinary(std::uint32_t magnitudeBits) {
+    // Zero wraps round to the top: true for (0, infinity) alone.
+    return magnitudeBits - 1u < 0x7F7FFFFFu;
+}
+
 } // namespace
+
+void gammaPower3(float& r, float& g, float& b, float p) {
+    if (p == 1.0f) {
+        return;
+    }
+    if (!isOrdinary(bitsOf(p) & 0x7FFFFFFFu)) {
+        r = gammaPower(r, p);
+        g = gammaPower(g, p);
+        b = gammaPower(b, p);
+        return;
+    }
+    // Stage by stage over the three channels, so that their independent
+    // chains of operations overlap; a channel that is zero, infinite or not
+    // a number goes its own way, by the same rules, while its lane works on
+    // a stand-in of 1.
+    float* channels[3] = {&r, &g, &b};
+    std::uint32_t bits[3];
+    bool ordinary[3];
+    double logs[3];
+    for (int i = 0; i < 3; ++i) {
+        bits[i] = bitsOf(*channels[i]);
+        ordinary[i] = isOrdinary(bits[i] & 0x7FFFFFFFu);
+    }
+    for (int i = 0; i < 3; ++i) {
+        logs[i] = log2OfPositive(ordinary[i] ? floatOf(bits[i] & 0x7FFFFFFFu) : 1.0f);
+    }
+    const double wideP = static_cast<double>(p);
+    for (int i = 0; i < 3; ++i) {
+        const float power = roundedToFloat(twoToThe(wideP * logs[i]));
+        *channels[i] = ordinary[i] ? floatOf(bitsOf(power) | (bits[i] & 0x80000000u))
+                                   : gammaPower(*channels[i], p);
+    }
+}
 
 float gammaPower(float x, float p) {
     // The channel itself, bit for bit, and at once: a new map (overall gamma

@@ -20,3 +20,7 @@
 // A NaN in x or p gives a quiet NaN with x's payload, or else p's; but p = 1
 // returns x as it is.
 float gammaPower(float x, float p);
+
+// The same power of three channels at once, each exactly as gammaPower
+// gives it; faster, since the three are worked out side by side.
+void gammaPower3(float& r, float& g, float& b, float p);

@@ -2,6 +2,7 @@
 
 #include "host/WindowsTypes.h"
 #include "shading/ColorVariation.h"
+#include "shading/VariationTables.h"
 
 class Texmap;
 
@@ -23,4 +24,7 @@ struct ShadingFields {
     // outside a render every sample is keyed by its material.
     BOOL outsideRender = TRUE;
     ColorVariation variation{};
+    // The factors of the variation per draw, where the map keeps them;
+    // without them each sample works its factors out from variation.
+    VariationLookups factors{};
 };

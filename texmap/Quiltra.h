@@ -70,6 +70,7 @@ class Quiltra : public Texmap {
     IParamBlock2* pblock = nullptr; // reference 0
     Interval ivalid;                // over which the state below holds
     ShadingFields shading;          // subMaps, the key, the seed, the variation
+    VariationTables factorTables;   // the variation's factors per draw, for shading
     int lastFiltering = -1;         // pushed to the bitmap sub-maps; -1 before the first push
     float lastBlur = -1.0f;         // pushed to the bitmap sub-maps' generators
     TexHandle* texHandle = nullptr; // the viewport's texture, owned

@@ -36,6 +36,10 @@ void Quiltra::Update(TimeValue t, Interval& valid) {
         v.occHue = v.occHue * kPercent;
         v.occGamma = 1.0f - v.occGamma * kPercent;
         v.occSat = v.occSat * kPercent;
+        // Each factor is a function of the draw alone: tabulated here, once
+        // per change, instead of worked out for every sample.
+        factorTables.Rebuild(v);
+        shading.factors = factorTables.Lookups();
 
         pushFilteringAndBlur(t);
 
