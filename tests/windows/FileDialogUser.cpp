@@ -23,10 +23,12 @@ std::wstring manifestOf(HANDLE context) {
     return details->lpRootManifestPath ? details->lpRootManifestPath : L"";
 }
 
-std::string moduleFile(const char* name) {
+// The file the loader gives for name under the thread's active context.
+std::string loadedFile(const char* name) {
     char path[MAX_PATH] = "";
-    if (HMODULE module = GetModuleHandleA(name)) {
+    if (HMODULE module = LoadLibraryA(name)) {
         GetModuleFileNameA(module, path, sizeof path);
+        FreeLibrary(module);
     }
     return path;
 }
@@ -57,7 +59,7 @@ void FileDialogUser::act(HWND dialog) {
     if (next == steps.size()) {
         return;
     }
-    Sighting sighting{GetWindow(dialog, GW_OWNER), nullptr, L"", moduleFile("comctl32.dll")};
+    Sighting sighting{GetWindow(dialog, GW_OWNER), nullptr, L"", loadedFile("msvcr90.dll")};
     GetCurrentActCtx(&sighting.activationContext);
     sighting.contextManifest = manifestOf(sighting.activationContext);
     if (sighting.activationContext) {

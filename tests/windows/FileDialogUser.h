@@ -20,7 +20,7 @@ class FileDialogUser {
         HWND owner;                   // the dialog's owner window
         HANDLE activationContext;     // active on the dialog's thread
         std::wstring contextManifest; // where that context's manifest came from
-        std::string commonControls;   // the file of the common controls in use
+        std::string runtimeLibrary;   // the file the loader gives then for msvcr90.dll
     };
 
     explicit FileDialogUser(std::vector<Step> steps);

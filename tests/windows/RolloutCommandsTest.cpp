@@ -143,12 +143,14 @@ TEST_F(RolloutCommands, OpenFilesPicksSeveralFilesInTheSystemDialog) {
     for (const FileDialogUser::Sighting& seen : user.sightings()) {
         // A child window cannot own a dialog: its top-level window does.
         EXPECT_EQ(seen.owner, GetAncestor(rollout, GA_ROOT));
-        // The library's own context, from its manifest, with version 6 of
-        // the common controls from the side-by-side store.
+        // The library's own context, from its manifest: the runtime library
+        // it names comes from the side-by-side store. (The common controls
+        // it names cannot show it: the file dialog loaded them before.)
         EXPECT_NE(seen.activationContext, nullptr);
         EXPECT_NE(seen.contextManifest.find(L"Quiltra.dlt"), std::wstring::npos)
             << std::string(seen.contextManifest.begin(), seen.contextManifest.end());
-        EXPECT_NE(seen.commonControls.find("winsxs"), std::string::npos) << seen.commonControls;
+        EXPECT_NE(seen.runtimeLibrary.find("winsxs"), std::string::npos) << seen.runtimeLibrary;
+        EXPECT_NE(seen.runtimeLibrary.find("vc90.crt"), std::string::npos) << seen.runtimeLibrary;
     }
     HANDLE after = nullptr;
     GetCurrentActCtx(&after);
