@@ -25,11 +25,13 @@ void Quiltra::OpenFiles(HWND owner) {
     if (!pblock) {
         return;
     }
-    const std::unique_ptr<char[]> fileList(new (std::nothrow) char[kFileListSize]);
+    // Zeroed whole, not only its first character (no file name to start
+    // with): whatever the dialog leaves unterminated ends within the buffer
+    // at a known place.
+    const std::unique_ptr<char[]> fileList(new (std::nothrow) char[kFileListSize]());
     if (!fileList) {
         return;
     }
-    fileList[0] = '\0'; // no file name to start with
     char directory[MAX_PATH];
     char path[MAX_PATH];
 

@@ -12,6 +12,9 @@ struct Answer {
     bool picked;
     std::string directory;
     std::vector<std::string> names;
+    bool raw = false; // bytes and offset as given
+    std::string bytes;
+    WORD nameOffset = 0;
 };
 
 struct DialogRecord {
@@ -71,11 +74,15 @@ FileDialogResult LayOutFileDialogResult(const std::string& directory,
 }
 
 void PickInNextFileDialog(const std::string& directory, const std::vector<std::string>& names) {
-    record().answers.push_back(Answer{true, directory, names});
+    record().answers.push_back(Answer{true, directory, names, false, {}, 0});
 }
 
 void CancelNextFileDialog() {
-    record().answers.push_back(Answer{false, {}, {}});
+    record().answers.push_back(Answer{false, {}, {}, false, {}, 0});
+}
+
+void AnswerNextFileDialogWith(const std::string& bytes, WORD nameOffset) {
+    record().answers.push_back(Answer{true, {}, {}, true, bytes, nameOffset});
 }
 
 std::vector<FileDialogRequest> FileDialogRequests() {
@@ -114,6 +121,15 @@ BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn) {
     r.answers.pop_front();
     if (!answer.picked) {
         return FALSE;
+    }
+    if (answer.raw) {
+        if (answer.bytes.size() > ofn->nMaxFile) {
+            return fail(FNERR_BUFFERTOOSMALL);
+        }
+        std::memcpy(ofn->lpstrFile, answer.bytes.data(), answer.bytes.size());
+        ofn->nFileOffset = answer.nameOffset;
+        ofn->nFileExtension = 0;
+        return TRUE;
     }
     // A dialog that was not asked for several files cannot return several.
     const DWORD multiple = OFN_ALLOWMULTISELECT | OFN_EXPLORER;

@@ -18,6 +18,11 @@ HOST_API void PickInNextFileDialog(const std::string& directory,
                                    const std::vector<std::string>& names);
 // The user cancels.
 HOST_API void CancelNextFileDialog();
+// The next dialog writes bytes into the caller's file buffer as they are,
+// with nameOffset as its name offset: a result no system dialog would give,
+// for trying how callers read damaged ones. Longer than the buffer, it
+// fails as too small.
+HOST_API void AnswerNextFileDialogWith(const std::string& bytes, WORD nameOffset);
 
 // One dialog as it was asked for: the request as passed in (its pointers
 // are not to be followed afterwards) with the texts it pointed at.

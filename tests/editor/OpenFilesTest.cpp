@@ -220,4 +220,40 @@ TEST_F(OpenFiles, AFileTheHostMakesNoTextureForIsSkipped) {
     EXPECT_EQ(copy(), table());
 }
 
+// Results no system dialog gives, read without ever leaving the buffer: no
+// terminator anywhere, offsets past the end or into the directory, a whole
+// buffer of one name.
+TEST_F(OpenFiles, DamagedDialogResultsAreReadWithinTheBuffer) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        WORD nameOffset;
+        std::vector<std::string> paths;
+    };
+    const Case cases[] = {
+        {"no terminator at all", std::string(260000, 'x'), 3, {}},
+        {"name offset past the end", std::string("/pics\0a.png\0\0", 14), 60000, {}},
+        {"name offset into the directory", std::string("/pics\0a.png\0\0", 14), 2, {"/p/ics"}},
+        // The rest of the buffer starts out zero, so the name ends there.
+        {"one unterminated name after the directory",
+         "/pics" + std::string(1, '\0') + "ab",
+         6,
+         {"/pics/ab"}},
+        {"offset 0: a name without a directory",
+         std::string("/pics/a.png\0\0", 13),
+         0,
+         {"//pics/a.png"}},
+    };
+    for (const Case& c : cases) {
+        AnswerNextFileDialogWith(c.bytes, c.nameOffset);
+        map->OpenFiles(owner);
+        std::vector<std::string> paths;
+        for (Texmap* entry : table()) {
+            ASSERT_NE(entry, nullptr) << c.what;
+            paths.push_back(fileNameOf(entry));
+        }
+        EXPECT_EQ(paths, c.paths) << c.what;
+    }
+}
+
 } // namespace
