@@ -3,8 +3,11 @@
 #include <cstdint>
 
 BitmapCache& BitmapCache::Get() {
-    static BitmapCache cache;
-    return cache;
+    // Never destroyed: shading threads may outlive static destruction, and
+    // the image library's teardown of a texture system frees it with a
+    // mismatched size. The process's end releases it.
+    static BitmapCache* cache = new BitmapCache();
+    return *cache;
 }
 
 BitmapCache::BitmapCache() : system(OIIO::TextureSystem::create(false)) {
@@ -14,10 +17,6 @@ BitmapCache::BitmapCache() : system(OIIO::TextureSystem::create(false)) {
     system->attribute("autotile", 64);
     system->attribute("automip", 1);
     system->attribute("max_memory_MB", kDefaultMemoryLimitMB);
-}
-
-BitmapCache::~BitmapCache() {
-    OIIO::TextureSystem::destroy(system);
 }
 
 OIIO::TextureSystem::Perthread* BitmapCache::ThreadInfo() {

@@ -33,7 +33,6 @@ class HOST_API BitmapCache {
 
   private:
     BitmapCache();
-    ~BitmapCache();
 
     OIIO::TextureSystem* system;
 };

@@ -337,7 +337,6 @@ TEST(BitmapTex, ReloadReadsTheChangedFileAndTellsTheDependents) {
     EXPECT_EQ(bitmap.tex->LoadCount(), loads + 1);
     ASSERT_EQ(dependent.messages.size(), 1u);
     EXPECT_EQ(dependent.messages[0].message, REFMSG_CHANGE);
-    dependent.DeleteReference(0);
 }
 
 TEST(BitmapTex, ReloadFindsAFileThatAppearedAndWarnsAgainWhileItIsMissing) {
