@@ -1,11 +1,15 @@
 #include "host/BitmapTex.h"
 
+#include "host/BitmapImage.h"
 #include "host/ClassDesc2.h"
 #include "host/IParamBlock2.h"
 #include "host/Interface.h"
 #include "host/ParamBlockDesc2.h"
 #include "host/RemapDir.h"
+#include "host/ShadeContext.h"
 #include "host/UVGen.h"
+
+#include <string>
 
 namespace {
 
@@ -41,10 +45,12 @@ ClassDesc2* GetBitmapTexDesc() {
     return &bitmapTexDesc;
 }
 
-BitmapTex::BitmapTex() {
+BitmapTex::BitmapTex() : image(std::make_unique<BitmapImage>()) {
     bitmapTexDesc.MakeAutoParamBlocks(this);
     ReplaceReference(kUVGenRef, NewDefaultStdUVGen());
 }
+
+BitmapTex::~BitmapTex() = default;
 
 RefTargetHandle BitmapTex::GetReference(int i) {
     if (i == kParamBlockRef) {
@@ -69,9 +75,11 @@ UVGen* BitmapTex::GetTheUVGen() {
     return uvGen;
 }
 
-// No image is read yet: the texture shows as empty.
-AColor BitmapTex::EvalColor(ShadeContext&) {
-    return AColor(0.0f, 0.0f, 0.0f, 0.0f);
+AColor BitmapTex::EvalColor(ShadeContext& sc) {
+    Point3 dx;
+    Point3 dy;
+    sc.DUVWdXY(dx, dy, 1);
+    return image->Lookup(static_cast<BitmapImage::Filter>(filtering), blur, sc.UVW(1), dx, dy);
 }
 
 Point3 BitmapTex::EvalNormalPerturb(ShadeContext&) {
@@ -79,8 +87,18 @@ Point3 BitmapTex::EvalNormalPerturb(ShadeContext&) {
 }
 
 void BitmapTex::Update(TimeValue t, Interval& valid) {
+    if (pblock) {
+        const MCHAR* name = nullptr;
+        pblock->GetValue(bmtex_filename, t, name, valid);
+        pblock->GetValue(bmtex_filtering, t, filtering, valid);
+        const std::string file = name ? name : "";
+        if (file != image->File()) {
+            image->Open(file);
+        }
+    }
     if (uvGen) {
         uvGen->Update(t, valid);
+        blur = uvGen->GetBlur(t);
     }
 }
 
@@ -103,6 +121,12 @@ Interval BitmapTex::Validity(TimeValue t) {
 
 void BitmapTex::ReloadBitmapAndUpdate() {
     ++loads;
+    const MCHAR* name = nullptr;
+    if (pblock) {
+        Interval valid = FOREVER;
+        pblock->GetValue(bmtex_filename, GetCOREInterface()->GetTime(), name, valid);
+    }
+    image->Reload(name ? name : "");
     NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
 }
 

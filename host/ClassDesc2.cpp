@@ -56,10 +56,6 @@ void ClassDesc2::MakeAutoParamBlocks(ReferenceMaker* owner) {
 }
 
 IParamMap2* ClassDesc2::GetParamMap(ParamBlockDesc2* pbd, MapID) {
-    return findParamMap(pbd);
-}
-
-IParamMap2* ClassDesc2::findParamMap(ParamBlockDesc2* pbd) {
     for (IParamMap2* map : paramMaps) {
         if (map->GetDesc() == pbd) {
             return map;
@@ -78,13 +74,8 @@ BOOL ClassDesc2::SetUserDlgProc(ParamBlockDesc2* pbd, ParamMap2UserDlgProc* proc
 }
 
 void ClassDesc2::SetUserDlgProc(ParamBlockDesc2* pbd, MapID id, ParamMap2UserDlgProc* proc) {
-    if (!pbd) {
-        return;
-    }
-    pbd->SetUserDlgProc(id, proc);
-    // The host's own lookup: a plug-in may answer GetParamMap with null.
-    if (IParamMap2* map = findParamMap(pbd)) {
-        map->SetUserDlgProc(proc);
+    if (pbd) {
+        pbd->SetUserDlgProc(id, proc);
     }
 }
 
@@ -119,4 +110,22 @@ IAutoMParamDlg* ClassDesc2::CreateParamDlgs(HWND hwMtlEdit, IMtlParams*, Referen
 
 void ClassDesc2::RemoveParamMap(IParamMap2* map) {
     paramMaps.remove(map);
+}
+
+IParamMap2* ClassDesc2::NewestParamMap(const ParamBlockDesc2* pbd) const {
+    for (int i = paramMaps.size() - 1; i >= 0; --i) {
+        if (paramMaps[i]->GetDesc() == pbd) {
+            return paramMaps[i];
+        }
+    }
+    return nullptr;
+}
+
+bool ClassDesc2::HoldsUserDlgProc(const ParamMap2UserDlgProc* proc) const {
+    for (IParamMap2* map : paramMaps) {
+        if (map->GetUserDlgProc() == proc) {
+            return true;
+        }
+    }
+    return false;
 }

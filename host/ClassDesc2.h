@@ -42,10 +42,12 @@ class HOST_API ClassDesc2 : public ClassDesc {
 
     void RemoveParamBlockDesc(ParamBlockDesc2* pbd);
     void RemoveParamMap(IParamMap2* map);
+    // The open rollout of pbd's blocks made last; null when none is open.
+    IParamMap2* NewestParamMap(const ParamBlockDesc2* pbd) const;
+    // Whether an open rollout holds proc.
+    bool HoldsUserDlgProc(const ParamMap2UserDlgProc* proc) const;
 
   private:
     PointerList<ParamBlockDesc2> pbDescs;
-    IParamMap2* findParamMap(ParamBlockDesc2* pbd);
-
     PointerList<IParamMap2> paramMaps;
 };

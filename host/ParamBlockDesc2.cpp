@@ -1,6 +1,7 @@
 #include "host/ParamBlockDesc2.h"
 
 #include "host/ClassDesc2.h"
+#include "host/ParamMap2.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -268,6 +269,15 @@ const ParamDef& ParamBlockDesc2::GetParamDef(ParamID id) const {
 
 void ParamBlockDesc2::SetUserDlgProc(MapID, ParamMap2UserDlgProc* proc) {
     dlgProc = proc;
+    if (IParamMap2* map = cd ? cd->NewestParamMap(this) : nullptr) {
+        map->SetUserDlgProc(proc);
+    }
+}
+
+void ParamBlockDesc2::ForgetUserDlgProc(const ParamMap2UserDlgProc* proc) {
+    if (dlgProc == proc) {
+        dlgProc = nullptr;
+    }
 }
 
 ParamMap2UserDlgProc* ParamBlockDesc2::GetUserDlgProc(MapID) const {

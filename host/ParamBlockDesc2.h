@@ -68,10 +68,12 @@ class HOST_API ParamBlockDesc2 {
     const ParamDef& GetParamDef(ParamID id) const;
     const ParamDef& ParamAt(int index) const { return paramdefs[index]; }
 
-    // The procedure of the automatic rollout's map, which the editor
-    // attaches when it opens the rollout.
+    // The procedure of the automatic rollout's map: the open rollout made
+    // last takes it at once, and rollouts opened later start with it.
     void SetUserDlgProc(MapID map_id, ParamMap2UserDlgProc* proc = nullptr);
     ParamMap2UserDlgProc* GetUserDlgProc(MapID map_id = 0) const;
+    // A discarded procedure is not handed to later rollouts.
+    void ForgetUserDlgProc(const ParamMap2UserDlgProc* proc);
 
   private:
     std::vector<ParamDef> paramdefs;

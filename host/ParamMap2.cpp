@@ -1,13 +1,40 @@
 #include "host/ParamMap2.h"
 
 #include "host/ClassDesc2.h"
+#include "host/Interface.h"
 #include "host/ParamBlockDesc2.h"
 #include "host/ReferenceTarget.h"
 
-IParamMap2::IParamMap2(ParamBlockDesc2* d, IParamBlock2* b, HWND w) : desc(d), block(b), hWnd(w) {}
+IParamMap2::IParamMap2(ParamBlockDesc2* d, IParamBlock2* b, HWND parent) : desc(d), block(b) {
+    HINSTANCE module = desc && desc->cd ? desc->cd->HInstance() : nullptr;
+    const WORD dialog = static_cast<WORD>(desc ? desc->dlg_template : 0);
+    CreateDialogParamA(module, MAKEINTRESOURCEA(dialog), parent, rolloutProc,
+                       reinterpret_cast<LPARAM>(this));
+}
 
 IParamMap2::~IParamMap2() {
+    // The procedure still hears of the window's end.
+    if (hWnd) {
+        DestroyWindow(hWnd);
+    }
     SetUserDlgProc(nullptr);
+}
+
+INT_PTR CALLBACK IParamMap2::rolloutProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+        reinterpret_cast<IParamMap2*>(lParam)->hWnd = hWnd;
+    }
+    auto* map = reinterpret_cast<IParamMap2*>(GetWindowLongPtrA(hWnd, DWLP_USER));
+    if (!map) {
+        return FALSE;
+    }
+    const INT_PTR result = map->HandleMessage(GetCOREInterface()->GetTime(), msg, wParam, lParam);
+    if (msg == WM_DESTROY) {
+        SetWindowLongPtrA(hWnd, DWLP_USER, 0);
+        map->hWnd = nullptr;
+    }
+    return result;
 }
 
 void IParamMap2::SetUserDlgProc(ParamMap2UserDlgProc* newProc) {
@@ -16,16 +43,17 @@ void IParamMap2::SetUserDlgProc(ParamMap2UserDlgProc* newProc) {
     }
     ParamMap2UserDlgProc* old = proc;
     proc = newProc;
-    if (old) {
+    ClassDesc2* cd = desc ? desc->cd : nullptr;
+    if (old && !(cd && cd->HoldsUserDlgProc(old))) {
         // The descriptor must not hand the discarded procedure to a later rollout.
-        if (desc && desc->GetUserDlgProc() == old) {
-            desc->SetUserDlgProc(0, nullptr);
+        if (desc) {
+            desc->ForgetUserDlgProc(old);
         }
         old->DeleteThis();
     }
 }
 
-INT_PTR IParamMap2::SendMessage(TimeValue t, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR IParamMap2::HandleMessage(TimeValue t, UINT msg, WPARAM wParam, LPARAM lParam) {
     return proc ? proc->DlgProc(t, this, hWnd, msg, wParam, lParam) : 0;
 }
 

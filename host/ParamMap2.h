@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/ClassID.h"
+#include "host/DialogManager.h"
 #include "host/HostApi.h"
 #include "host/HostRelease.h"
 #include "host/Interval.h"
@@ -43,23 +44,28 @@ class HOST_API ParamMap2UserDlgProc : public MaxHeapOperators {
     HOST_BEFORE_RELEASE_12000(~ParamMap2UserDlgProc() = default;)
 };
 
-// Ties one rollout's controls to the values of one parameter block.
+// Ties one rollout's controls to the values of one parameter block. The
+// rollout is a dialog window of the descriptor's template, made in the
+// parent window; its messages go to the map's procedure.
 class HOST_API IParamMap2 : public MaxHeapOperators {
   public:
-    IParamMap2(ParamBlockDesc2* desc, IParamBlock2* block, HWND hWnd);
+    IParamMap2(ParamBlockDesc2* desc, IParamBlock2* block, HWND parent);
     ~IParamMap2();
     IParamMap2(const IParamMap2&) = delete;
     IParamMap2& operator=(const IParamMap2&) = delete;
 
     ParamBlockDesc2* GetDesc() const { return desc; }
     IParamBlock2* GetParamBlock() const { return block; }
+    // The rollout window; null when it could not be made.
     HWND GetHWnd() const { return hWnd; }
 
-    // The map owns its procedure and discards it when replaced or closed.
+    // The maps that hold a procedure own it together: the last one to let
+    // it go, when it is replaced or the map closes, discards it.
     void SetUserDlgProc(ParamMap2UserDlgProc* proc);
     ParamMap2UserDlgProc* GetUserDlgProc() const { return proc; }
-    // Hands a window message of the rollout to the procedure; 0 without one.
-    INT_PTR SendMessage(TimeValue t, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Hands a message of the rollout window to the procedure, at time t;
+    // 0 without one.
+    INT_PTR HandleMessage(TimeValue t, UINT msg, WPARAM wParam, LPARAM lParam);
 
     // Shows parameter id (every parameter for -1) afresh; tabIndex -1 for
     // every table entry.
@@ -71,9 +77,11 @@ class HOST_API IParamMap2 : public MaxHeapOperators {
     const std::vector<Invalidation>& Invalidations() const { return invalidations; }
 
   private:
+    static INT_PTR CALLBACK rolloutProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
     ParamBlockDesc2* desc;
     IParamBlock2* block;
-    HWND hWnd;
+    HWND hWnd = nullptr;
     ParamMap2UserDlgProc* proc = nullptr;
     std::vector<Invalidation> invalidations;
 };

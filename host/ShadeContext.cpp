@@ -36,6 +36,11 @@ Point3 ShadeContext::UVW(int) {
 Point3 ShadeContext::DUVW(int) {
     return Point3();
 }
+void ShadeContext::DUVWdXY(Point3& dx, Point3& dy, int channel) {
+    const Point3 extent = DUVW(channel);
+    dx = Point3(extent.x, 0.0f, 0.0f);
+    dy = Point3(0.0f, extent.y, 0.0f);
+}
 
 BOOL ShadeContext::GetCache(Texmap* map, AColor& c) {
     return colorCache.get(map, c);

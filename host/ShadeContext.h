@@ -21,9 +21,14 @@ class HOST_API ShadeContext {
 
     virtual INode* Node() = 0;
     virtual int FaceNumber() = 0;
-    // Texture coordinates of the sample and their change across one pixel.
+    // Texture coordinates of the sample and their change across one pixel:
+    // DUVW gives the extent along each axis, DUVWdXY the change from this
+    // pixel to the next one along the image's x and along its y, which also
+    // tells a filter the footprint's shape. Unless the renderer knows
+    // better, the footprint is the box that DUVW spans.
     virtual Point3 UVW(int channel = 1);
     virtual Point3 DUVW(int channel = 1);
+    virtual void DUVWdXY(Point3& dx, Point3& dy, int channel = 1);
     virtual void SetGBufferID(int gbid) { gBufferId = gbid; }
     int GBufferID() const { return gBufferId; }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 using BOOL = int;
+using INT = int;
 using UINT = unsigned int;
 using ULONG = std::uint32_t; // 32 bits, as on Windows
 using DWORD = std::uint32_t;
@@ -37,6 +38,12 @@ struct RECT {
 };
 
 using LPVOID = void*;
+using LPSTR = char*;
+using LPCSTR = const char*;
+using LRESULT = LONG_PTR;
+
+// The longest path the system's fixed-size path buffers hold, terminator included.
+constexpr int MAX_PATH = 260;
 #define WINAPI
 constexpr DWORD DLL_PROCESS_DETACH = 0;
 constexpr DWORD DLL_PROCESS_ATTACH = 1;

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${QUILTRA_FUZZ_SECONDS:-60}"
-targets=(shading scene_loader)
+targets=(shading scene_loader open_files)
 
 echo "Configuring and building the fuzz targets (preset: fuzz) ..."
 cmake --preset fuzz >/dev/null

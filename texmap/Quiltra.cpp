@@ -1,7 +1,6 @@
 #include "texmap/Quiltra.h"
 
 #include "host/Interface.h"
-#include "host/ParamMap2.h"
 #include "host/RemapDir.h"
 #include "library/QuiltraClassDesc.h"
 #include "library/StringLoader.h"
@@ -148,10 +147,6 @@ void Quiltra::Reset() {
         writeResetValues(*pblock, t);
     }
     ivalid = NEVER;
-}
-
-ParamDlg* Quiltra::CreateParamDlg(HWND hwMtlEdit, IMtlParams* imp) {
-    return quiltraDesc.CreateParamDlgs(hwMtlEdit, imp, this);
 }
 
 void Quiltra::releaseTexHandle() {

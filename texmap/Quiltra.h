@@ -47,7 +47,15 @@ class Quiltra : public Texmap {
     void Update(TimeValue t, Interval& valid) override;
     void Reset() override;
     Interval Validity(TimeValue t) override;
+    // The rollout, with its procedure for the commands below.
     ParamDlg* CreateParamDlg(HWND hwMtlEdit, IMtlParams* imp) override;
+
+    // The rollout's commands. OpenFiles replaces the table with one new
+    // bitmap texture per file picked in the file dialog, which owner owns;
+    // ReloadFiles has the table's bitmap textures read their files again.
+    // Both end with an update at the current time.
+    void OpenFiles(HWND owner);
+    void ReloadFiles();
 
     BOOL SupportTexDisplay() override { return TRUE; }
     DWORD_PTR GetActiveTexHandle(TimeValue t, TexHandleMaker& thmaker) override;

@@ -25,7 +25,11 @@ void writeFile(const std::string& path, const std::string& text) {
 
 class SceneFile : public ::testing::Test {
   protected:
-    SceneFile() : path(::testing::TempDir() + "scene-file-test.json") {
+    // CTest runs every test in a process of its own, side by side: each
+    // gets a file of its own.
+    SceneFile()
+        : path(::testing::TempDir() + "scene-file-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".json") {
         bitmap = new BitmapTex();
         bitmap->SetName("wall.png");
         bitmap->GetParamBlock(0)->SetValue(BitmapTex::bmtex_filename, 0, "/maps/wall.png");

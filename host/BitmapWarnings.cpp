@@ -1,0 +1,34 @@
+#include "host/BitmapWarnings.h"
+
+#include <cstdio>
+#include <mutex>
+#include <set>
+
+namespace {
+
+std::mutex toldLock;
+
+std::set<std::string>& toldFiles() {
+    static std::set<std::string> files;
+    return files;
+}
+
+} // namespace
+
+void WarnUnreadableBitmap(const std::string& file, const std::string& reason) {
+    {
+        std::lock_guard<std::mutex> lock(toldLock);
+        if (!toldFiles().insert(file).second) {
+            return;
+        }
+    }
+    // The reason as one line: the image library's messages can run on.
+    const std::string firstLine = reason.substr(0, reason.find('\n'));
+    std::fprintf(stderr, "warning: bitmap \"%s\" cannot be read (%s); it shows as black\n",
+                 file.c_str(), firstLine.empty() ? "unknown error" : firstLine.c_str());
+}
+
+void ForgetUnreadableBitmap(const std::string& file) {
+    std::lock_guard<std::mutex> lock(toldLock);
+    toldFiles().erase(file);
+}
