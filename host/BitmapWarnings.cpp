@@ -1,12 +1,14 @@
 #include "host/BitmapWarnings.h"
 
+#include "host/HostLock.h"
+
 #include <cstdio>
 #include <mutex>
 #include <set>
 
 namespace {
 
-std::mutex toldLock;
+HostLock toldLock;
 
 std::set<std::string>& toldFiles() {
     static std::set<std::string> files;
@@ -17,7 +19,7 @@ std::set<std::string>& toldFiles() {
 
 void WarnUnreadableBitmap(const std::string& file, const std::string& reason) {
     {
-        std::lock_guard<std::mutex> lock(toldLock);
+        std::lock_guard<HostLock> lock(toldLock);
         if (!toldFiles().insert(file).second) {
             return;
         }
@@ -29,6 +31,6 @@ void WarnUnreadableBitmap(const std::string& file, const std::string& reason) {
 }
 
 void ForgetUnreadableBitmap(const std::string& file) {
-    std::lock_guard<std::mutex> lock(toldLock);
+    std::lock_guard<HostLock> lock(toldLock);
     toldFiles().erase(file);
 }
