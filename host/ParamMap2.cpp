@@ -3,6 +3,7 @@
 #include "host/ClassDesc2.h"
 #include "host/Interface.h"
 #include "host/ParamBlockDesc2.h"
+#include "host/ParamMapControls.h"
 #include "host/ReferenceTarget.h"
 
 IParamMap2::IParamMap2(ParamBlockDesc2* d, IParamBlock2* b, HWND parent) : desc(d), block(b) {
@@ -23,7 +24,13 @@ IParamMap2::~IParamMap2() {
 INT_PTR CALLBACK IParamMap2::rolloutProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
         SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
-        reinterpret_cast<IParamMap2*>(lParam)->hWnd = hWnd;
+        auto* opened = reinterpret_cast<IParamMap2*>(lParam);
+        opened->hWnd = hWnd;
+#if defined(_WIN32)
+        if (opened->desc && opened->block) {
+            ShowParamValues(hWnd, *opened->desc, *opened->block, GetCOREInterface()->GetTime());
+        }
+#endif
     }
     auto* map = reinterpret_cast<IParamMap2*>(GetWindowLongPtrA(hWnd, DWLP_USER));
     if (!map) {
@@ -59,6 +66,11 @@ INT_PTR IParamMap2::HandleMessage(TimeValue t, UINT msg, WPARAM wParam, LPARAM l
 
 void IParamMap2::Invalidate(ParamID id, int tabIndex) {
     invalidations.push_back(Invalidation{id, tabIndex});
+#if defined(_WIN32)
+    if (hWnd && desc && block) {
+        ShowParamValues(hWnd, *desc, *block, GetCOREInterface()->GetTime(), id);
+    }
+#endif
 }
 
 IAutoMParamDlg::IAutoMParamDlg(ClassDesc2* c, ReferenceTarget* t, std::vector<IParamMap2*> m)

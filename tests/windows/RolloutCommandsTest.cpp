@@ -126,6 +126,35 @@ class RolloutCommands : public LoadedModule {
     HWND rollout = nullptr;
 };
 
+std::string fieldText(HWND rollout, int id) {
+    char text[64] = "";
+    GetDlgItemTextA(rollout, id, text, sizeof text);
+    return text;
+}
+
+TEST_F(RolloutCommands, RolloutShowsTheBlocksValuesAndFollowsItsChanges) {
+    // A new map's values: seed 12345, overall gamma 1, distribution 50 %,
+    // blur 1, keyed by material ID, pyramidal filtering.
+    EXPECT_EQ(fieldText(rollout, 1508), "12345");
+    EXPECT_EQ(fieldText(rollout, 1490), "1");
+    EXPECT_EQ(fieldText(rollout, 1502), "50");
+    EXPECT_EQ(fieldText(rollout, 1510), "1");
+    EXPECT_EQ(IsDlgButtonChecked(rollout, 1002), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(rollout, 1003), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(rollout, 1006), BST_CHECKED);
+
+    // A change of the block reaches the rollout through the map's change
+    // notice.
+    IParamBlock2* block = map->GetParamBlock(0);
+    const TimeValue t = GetCOREInterface()->GetTime();
+    block->SetValue(11, t, 7); // seed
+    block->SetValue(10, t, 1); // rnd_by: object
+    EXPECT_EQ(fieldText(rollout, 1508), "7");
+    EXPECT_EQ(IsDlgButtonChecked(rollout, 1002), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(rollout, 1003), BST_CHECKED);
+    EXPECT_EQ(fieldText(rollout, 1490), "1");
+}
+
 TEST_F(RolloutCommands, OpenFilesPicksSeveralFilesInTheSystemDialog) {
     const std::string folder = tempFolder("QuiltraOpenFiles");
     makeFiles(folder, {"a.jpg", "b.jpg"});
