@@ -1,4 +1,5 @@
 #include "tools/quiltra/PluginSession.h"
+#include "tools/quiltra/RenderCommand.h"
 #include "tools/quiltra/SampleCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     CLI::App app("quiltra: evaluate and preview the Varitile texture map", "quiltra");
     app.require_subcommand(1);
     addSampleCommand(app, *plugin);
+    addRenderCommand(app, *plugin);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
