@@ -22,9 +22,16 @@
 #define IDS_BLUR 19
 #define IDS_FILTERING 20
 
+// The library's manifest: a library's own is resource 2, from which the
+// system makes the library's activation context
+#define IDR_MANIFEST 2
+
 // The rollout's dialog template and its banner picture
 #define IDD_PANEL 101
 #define IDB_BANNER 103
+
+// Labels and group boxes, which have no identifier
+#define IDC_STATIC -1
 
 // Commands
 #define IDC_OPEN_FILES 1001
