@@ -1,6 +1,8 @@
 #include "tests/tools/ToolRunner.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -148,6 +150,85 @@ TEST_F(RenderCommand, TheOutputIsReplacedWholeWithNothingLeftBeside) {
     }
     EXPECT_EQ(filesIn(dir / "out"), std::vector<std::string>{"preview.exr"});
     EXPECT_EQ(read(out).spec().width, 48);
+}
+
+// Images a render farm meets: empty, cut short, with a header promising an
+// enormous picture, under names with spaces and other scripts, thousands in
+// one folder, and paths past the system's limit.
+TEST_F(RenderCommand, HostileImagesAreNamedAndLeftOutWhileTheRenderGoesOn) {
+    const fs::path bad = dir / "bad";
+    fs::create_directories(bad);
+    std::ofstream(bad / "empty.png", std::ios::binary);
+    {
+        std::ifstream good(dir / "images" / "1-red.png", std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(good)), std::istreambuf_iterator<char>());
+        std::ofstream(bad / "truncated.png", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    }
+    {
+        // A TIFF header claiming 2^31 by 2^31 pixels, and nothing after it.
+        const unsigned char header[] = {'I', 'I', 42, 0, 8, 0, 0, 0,    2,    0, 0, 1, 4,
+                                        0,   1,   0,  0, 0, 0, 0, 0,    0x80, 1, 1, 4, 0,
+                                        1,   0,   0,  0, 0, 0, 0, 0x80, 0,    0, 0, 0};
+        std::ofstream(bad / "enormous.tif", std::ios::binary)
+            .write(reinterpret_cast<const char*>(header), sizeof header);
+    }
+    const fs::path out = dir / "preview.png";
+    const ToolRun run = runTool(
+        {"render", "--dir", bad.string(), "-o", out.string(), "--size", "64x64", "--quiet"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(fs::exists(out));
+    for (const char* name : {"empty.png", "truncated.png", "enormous.tif"}) {
+        int mentions = 0;
+        for (const std::string& line : run.errLines) {
+            mentions += line.find(name) != std::string::npos;
+        }
+        EXPECT_EQ(mentions, 1) << name;
+    }
+}
+
+TEST_F(RenderCommand, NamesWithSpacesAndOtherScriptsAreRendered) {
+    const fs::path folder = dir / "wood & stone, ünïcode 木";
+    fs::create_directories(folder);
+    fs::copy_file(dir / "images" / "1-red.png", folder / "red tile ñ 赤.png");
+    const fs::path out = folder / "prévue.png";
+    const ToolRun run = runTool({"render", "--dir", folder.string(), "--scene", "grid", "-o",
+                                 out.string(), "--size", "32x32", "--quiet"});
+    ASSERT_EQ(run.status, 0) << (run.errLines.empty() ? "" : run.errLines[0]);
+    EXPECT_TRUE(run.errLines.empty());
+    float p[3];
+    read(out).getpixel(16, 16, p);
+    EXPECT_EQ(p[0], 1.0f) << "the red image was read";
+}
+
+TEST_F(RenderCommand, ThousandsOfFilesInOneFolder) {
+    const fs::path many = dir / "many";
+    fs::create_directories(many);
+    for (int i = 0; i < 3000; ++i) {
+        fs::copy_file(dir / "images" / (i % 2 ? "1-red.png" : "2-blue.png"),
+                      many / ("tile-" + std::to_string(10000 + i) + ".png"));
+    }
+    const fs::path out = dir / "many.png";
+    const ToolRun run = runTool({"render", "--dir", many.string(), "--scene", "grid", "-o",
+                                 out.string(), "--size", "48x48", "--quiet"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.errLines.empty());
+    EXPECT_TRUE(fs::exists(out));
+}
+
+TEST_F(RenderCommand, PathsPastTheSystemsLimitAreLeftOutWithAWarning) {
+    fs::path deep = dir;
+    while (deep.string().size() < 300) {
+        deep /= std::string(40, 'd');
+    }
+    fs::create_directories(deep);
+    fs::copy_file(dir / "images" / "1-red.png", deep / "red.png");
+    const fs::path out = dir / "deep.png";
+    const ToolRun run =
+        runTool({"render", (deep / "red.png").string(), (dir / "images" / "2-blue.png").string(),
+                 "-o", out.string(), "--size", "32x32", "--quiet"});
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.errLines.size(), 1u);
+    EXPECT_NE(run.errLines[0].find("1 of 2 files left out"), std::string::npos) << run.errLines[0];
 }
 
 } // namespace
