@@ -222,13 +222,14 @@ TEST_F(RenderCommand, PathsPastTheSystemsLimitAreLeftOutWithAWarning) {
     }
     fs::create_directories(deep);
     fs::copy_file(dir / "images" / "1-red.png", deep / "red.png");
+    fs::copy_file(dir / "images" / "2-blue.png", deep / "blue.png");
     const fs::path out = dir / "deep.png";
-    const ToolRun run =
-        runTool({"render", (deep / "red.png").string(), (dir / "images" / "2-blue.png").string(),
-                 "-o", out.string(), "--size", "32x32", "--quiet"});
+    const ToolRun run = runTool(
+        {"render", "--dir", deep.string(), "-o", out.string(), "--size", "32x32", "--quiet"});
     EXPECT_EQ(run.status, 0);
     ASSERT_EQ(run.errLines.size(), 1u);
-    EXPECT_NE(run.errLines[0].find("1 of 2 files left out"), std::string::npos) << run.errLines[0];
+    EXPECT_NE(run.errLines[0].find("2 of 2 files left out"), std::string::npos) << run.errLines[0];
+    EXPECT_TRUE(fs::exists(out));
 }
 
 } // namespace
