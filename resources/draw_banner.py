@@ -35,9 +35,9 @@ NAME = "Varitile"
 SCALE = 3
 NAME_X, NAME_Y = 12, 17
 
-# The strip: two rows of seven tiles.
+# The strip: two rows of six tiles.
 TILE, GAP = 20, 2
-COLUMNS, ROWS = 7, 2
+COLUMNS, ROWS = 6, 2
 STRIP_X = WIDTH - 8 - (COLUMNS * TILE + (COLUMNS - 1) * GAP)
 STRIP_Y = (HEIGHT - (ROWS * TILE + (ROWS - 1) * GAP)) // 2
 

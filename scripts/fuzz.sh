@@ -21,7 +21,7 @@ for target in "${targets[@]}"; do
   echo "== fuzz_${target}: ${seconds} s from ${corpus}"
   if ! build/fuzz/bin/"fuzz_${target}" -max_total_time="${seconds}" -print_final_stats=1 \
       -artifact_prefix=build/fuzz/crashes/"${target}"- "${scratch}" "${corpus}" \
-      >build/fuzz/"${target}".log 2>&1; then
+      </dev/null >build/fuzz/"${target}".log 2>&1; then
     tail -n 40 build/fuzz/"${target}".log
     echo "fuzz_${target} found a failure; its input is in build/fuzz/crashes/" >&2
     exit 1

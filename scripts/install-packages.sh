@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libopenimageio-dev openimageio-tools
   clang-format clang libclang-rt-14-dev
+  python3
 )
 
 missing=()

@@ -1,5 +1,8 @@
 #include "tools/quiltra/PluginSession.h"
 #include "tools/quiltra/SampleCommand.h"
+#if QUILTRA_TOOL_RENDERS
+#include "tools/quiltra/RenderCommand.h"
+#endif
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -14,6 +17,9 @@ int main(int argc, char** argv) {
     CLI::App app("quiltra: evaluate and preview the Varitile texture map", "quiltra");
     app.require_subcommand(1);
     addSampleCommand(app, *plugin);
+#if QUILTRA_TOOL_RENDERS
+    addRenderCommand(app, *plugin);
+#endif
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
