@@ -3,6 +3,8 @@
 // should be. A failing sequence is cut down to the fewest operations that
 // still fail, and printed with its seed.
 #include "host/Animate.h"
+#include "host/BitmapTex.h"
+#include "host/FileDialog.h"
 #include "host/SceneFile.h"
 #include "host/ShadeContext.h"
 #include "shading/ColorVariation.h"
@@ -28,8 +30,16 @@ std::vector<Texmap*>& liveSubMaps() {
     return live;
 }
 
+// Bitmap textures made by "Open files" and by loading: the model knows them
+// only from the tables; AddressSanitizer watches their memory.
+std::vector<Texmap*>& knownBitmaps() {
+    static std::vector<Texmap*> known;
+    return known;
+}
+
 bool isLive(Texmap* t) {
-    return std::find(liveSubMaps().begin(), liveSubMaps().end(), t) != liveSubMaps().end();
+    return std::find(liveSubMaps().begin(), liveSubMaps().end(), t) != liveSubMaps().end() ||
+           std::find(knownBitmaps().begin(), knownBitmaps().end(), t) != knownBitmaps().end();
 }
 
 // Sub-maps that no map referenced any more when a run ended.
@@ -90,6 +100,8 @@ enum class Step {
     RenderBracket,
     Evaluate,
     SaveAndLoad,
+    OpenFiles,
+    ReloadFiles,
     Count
 };
 
@@ -220,6 +232,14 @@ class Run {
                 for (Texmap*& entry : copy.table) {
                     entry = entry ? static_cast<Texmap*>(remap.FindMapping(entry)) : nullptr;
                 }
+                // The clones of bitmap textures, the table's and those of the
+                // map's own copy of it, are known from here on.
+                for (int i = 0; i < m->map->shading.subMapCount; ++i) {
+                    knowClone(remap, m->map->shading.subMaps[i]);
+                }
+                for (Texmap* entry : m->table) {
+                    knowClone(remap, entry);
+                }
                 maps.push_back(copy);
             }
             break;
@@ -268,6 +288,16 @@ class Run {
                 return saveAndLoad(*m);
             }
             break;
+        case Step::OpenFiles:
+            if (ModelMap* m = pick(op.a)) {
+                return openFiles(*m, op.b);
+            }
+            break;
+        case Step::ReloadFiles:
+            if (ModelMap* m = pick(op.a)) {
+                m->map->ReloadFiles();
+            }
+            break;
         case Step::Count:
             break;
         }
@@ -279,6 +309,13 @@ class Run {
 
     static Texmap* nth(const std::vector<Texmap*>& live, std::uint32_t n) {
         return live[n % live.size()];
+    }
+
+    static void knowClone(RemapDir& remap, Texmap* original) {
+        auto* clone = original ? static_cast<Texmap*>(remap.FindMapping(original)) : nullptr;
+        if (clone && clone->ClassID() == BMTEX_CLASS_ID) {
+            knownBitmaps().push_back(clone);
+        }
     }
 
     static void append(ModelMap& m, Texmap* entry) {
@@ -376,11 +413,14 @@ class Run {
             seedHash(static_cast<std::uint32_t>(key), static_cast<std::uint32_t>(m.seed));
         seedGenerator(hash);
         Texmap* expected = m.table[drawGenerator() % m.table.size()];
-        if (lastShaded != expected) {
+        // A bitmap texture does not tell it was shaded; its file is missing.
+        const bool bitmap = expected && expected->ClassID() == BMTEX_CLASS_ID;
+        if (lastShaded != (bitmap ? nullptr : expected)) {
             return "key " + std::to_string(key) + " shaded another entry than the model picks";
         }
         if (!m.animated) {
-            AColor want = expected ? static_cast<TrackedMap*>(expected)->color : AColor(0, 0, 0, 0);
+            AColor want = expected && !bitmap ? static_cast<TrackedMap*>(expected)->color
+                                              : AColor(0, 0, 0, 0);
             ColorVariation v{m.values[0],
                              m.values[1],
                              m.values[2],
@@ -397,6 +437,36 @@ class Run {
             }
         }
         return std::string();
+    }
+
+    // Picks one to three files that do not exist, so no image is read: each
+    // shows as a missing bitmap, and is named once on stderr.
+    std::string openFiles(ModelMap& m, std::uint32_t which) {
+        const std::string folder = ::testing::TempDir() + "model-test-images";
+        std::vector<std::string> names;
+        for (std::uint32_t i = 0; i <= which % 3; ++i) {
+            names.push_back("missing-" + std::to_string((which >> (4 * i)) % 3) + ".png");
+        }
+        PickInNextFileDialog(folder, names);
+        m.map->OpenFiles(nullptr);
+        IParamBlock2* block = m.map->GetParamBlock(0);
+        if (block->Count(submaps) != static_cast<int>(names.size())) {
+            return "Open files made " + std::to_string(block->Count(submaps)) + " entries for " +
+                   std::to_string(names.size()) + " files";
+        }
+        m.table.clear();
+        for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+            Texmap* entry = nullptr;
+            Interval valid = FOREVER;
+            block->GetValue(submaps, 0, entry, valid, i);
+            if (!entry || entry->ClassID() != BMTEX_CLASS_ID ||
+                std::string(entry->GetName()) != names[i]) {
+                return "Open files gave entry " + std::to_string(i) + " another texture";
+            }
+            knownBitmaps().push_back(entry);
+            m.table.push_back(entry);
+        }
+        return checkTables();
     }
 
     std::string saveAndLoad(ModelMap& m) {
@@ -424,6 +494,9 @@ class Run {
                 return "the loaded table has another empty entry";
             }
             m.table[i] = entry;
+            if (entry && entry->ClassID() == BMTEX_CLASS_ID) {
+                knownBitmaps().push_back(entry);
+            }
         }
         m.map->DeleteMe();
         m.map = loaded;

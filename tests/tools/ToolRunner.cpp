@@ -21,7 +21,10 @@ std::string quoted(const std::string& arg) {
 
 ToolRun runTool(const std::vector<std::string>& args) {
     const std::string errPath = "tool-stderr-" + std::to_string(getpid()) + ".txt";
-    std::string command = quoted(QUILTRA_TOOL);
+    // Under the sanitizers, leaks inside the image libraries' own error paths
+    // are known and suppressed; the full stacks let the suppressions match.
+    std::string command = "ASAN_OPTIONS=fast_unwind_on_malloc=0 LSAN_OPTIONS=suppressions=" +
+                          quoted(QUILTRA_LSAN_SUPPRESSIONS) + " " + quoted(QUILTRA_TOOL);
     for (const std::string& a : args) {
         command += " " + quoted(a);
     }
