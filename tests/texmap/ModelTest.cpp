@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -109,8 +110,10 @@ const char* const kStepNames[] = {
     "create map",    "delete map",     "append new",     "append empty",     "append shared",
     "set entry",     "delete entries", "delete sub-map", "update",           "clone",
     "reset",         "set value",      "animate",        "render begin/end", "evaluate",
-    "save and load",
+    "save and load", "open files",     "reload files",
 };
+static_assert(std::size(kStepNames) == static_cast<std::size_t>(Step::Count),
+              "a name for every step");
 
 struct Operation {
     Step step;
