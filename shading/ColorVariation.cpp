@@ -86,6 +86,8 @@ float factorFor(const FactorLookup& lookup, int draw, WorkOut workOut) {
 } // namespace
 
 void varyColor(AColor& c, const ColorVariation& v, const VariationLookups& factors) {
+    // No step draws but these three, so drawing them up front keeps the
+    // order of the sequence.
     const int gammaDraw = drawGenerator();
     const int hueDraw = drawGenerator();
     const int saturationDraw = drawGenerator();
@@ -97,11 +99,6 @@ void varyColor(AColor& c, const ColorVariation& v, const VariationLookups& facto
 }
 
 void varyColor(AColor& c, const ColorVariation& v) {
-    // No step draws but these three, so drawing them up front keeps the
-    // order of the sequence.
-    const int gammaDraw = drawGenerator();
-    const int hueDraw = drawGenerator();
-    const int saturationDraw = drawGenerator();
-    applyVariation(c, gammaExponent(v, gammaDraw), hueShift(v, hueDraw),
-                   saturationScale(v, saturationDraw));
+    // Without lookups every factor is worked out from v.
+    varyColor(c, v, VariationLookups{});
 }

@@ -5,6 +5,7 @@
 #include "host/StringResources.h"
 #include "host/Texmap.h"
 #include "library/StringLoader.h"
+#include "tests/VersionWords.h"
 
 #include <cstring>
 #include <memory>
@@ -13,20 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The version words the host accepts from a library of each release.
-ULONG expectedVersionWord(int release) {
-    switch (release) {
-    case 9000:
-        return 0x23281500;
-    case 11000:
-        return 0x2AF81900;
-    case 12000:
-        return 0x2EE02100;
-    default:
-        return 0;
-    }
-}
 
 // The module as the host loads it, shared by the tests of one run: the host
 // loads a plug-in once.

@@ -16,18 +16,24 @@ class FaceSample : public ShadeContext {
     int face = 0;
 };
 
+// Keys the map by face with all three random spans, updates it and begins a
+// render, as a renderer shades it.
+void startFaceKeyedRender(Quiltra& map) {
+    IParamBlock2* block = map.GetParamBlock(0);
+    block->SetValue(rnd_by, 0, 2);
+    block->SetValue(rnd_gamma, 0, 0.3f);
+    block->SetValue(rnd_hue, 0, 40.0f);
+    block->SetValue(rnd_sat, 0, 25.0f);
+    updateAt(map, 0);
+    map.RenderBegin(0, 0);
+}
+
 TEST(SamplePath, NeitherAllocatesNorLocks) {
     Quiltra* map = newMap();
     for (int i = 0; i < 16; ++i) {
         appendSubMap(*map, i == 5 ? nullptr : new RecordingMap(AColor(0.05f * i, 0.5f, 0.9f, 1)));
     }
-    IParamBlock2* block = map->GetParamBlock(0);
-    block->SetValue(rnd_by, 0, 2);
-    block->SetValue(rnd_gamma, 0, 0.3f);
-    block->SetValue(rnd_hue, 0, 40.0f);
-    block->SetValue(rnd_sat, 0, 25.0f);
-    updateAt(*map, 0);
-    map->RenderBegin(0, 0);
+    startFaceKeyedRender(*map);
 
     // The check itself must see what it counts.
     std::mutex probe;
@@ -69,13 +75,7 @@ TEST(Concurrency, FourThreadsShadeOneMapAsOneThreadDoes) {
     for (int i = 0; i < 7; ++i) {
         appendSubMap(*map, new RecordingMap(AColor(0.1f * i, 0.9f - 0.1f * i, 0.5f, 1)));
     }
-    IParamBlock2* block = map->GetParamBlock(0);
-    block->SetValue(rnd_by, 0, 2);
-    block->SetValue(rnd_gamma, 0, 0.3f);
-    block->SetValue(rnd_hue, 0, 40.0f);
-    block->SetValue(rnd_sat, 0, 25.0f);
-    updateAt(*map, 0);
-    map->RenderBegin(0, 0);
+    startFaceKeyedRender(*map);
 
     constexpr int kFaces = 5000;
     auto shadeAll = [map](std::vector<AColor>& out) {

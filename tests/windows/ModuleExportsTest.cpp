@@ -1,6 +1,7 @@
 // What the module offers the host's loader: the six entry points under their
 // plain names and ordinals, the version word of the build, and no more.
 #include "host/ClassDesc.h"
+#include "tests/VersionWords.h"
 #include "tests/windows/LoadedModule.h"
 #include "tests/windows/PeImage.h"
 
@@ -10,20 +11,6 @@
 #include <string>
 
 namespace {
-
-// The version words the host accepts from a library of each release.
-ULONG expectedVersionWord(int release) {
-    switch (release) {
-    case 9000:
-        return 0x23281500;
-    case 11000:
-        return 0x2AF81900;
-    case 12000:
-        return 0x2EE02100;
-    default:
-        return 0;
-    }
-}
 
 std::string lowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),

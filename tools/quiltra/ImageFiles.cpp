@@ -1,5 +1,7 @@
 #include "tools/quiltra/ImageFiles.h"
 
+#include "tools/quiltra/ToolFolder.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -7,14 +9,21 @@
 
 #include <OpenImageIO/imageio.h>
 
-bool isImageFileName(const std::string& path) {
+std::string lowerCaseExtension(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
-    if (extension.size() < 2) {
-        return false;
+    if (!extension.empty()) {
+        extension.erase(0, 1);
     }
-    extension.erase(0, 1);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+bool isImageFileName(const std::string& path) {
+    const std::string extension = lowerCaseExtension(path);
+    if (extension.empty()) {
+        return false;
+    }
     for (const auto& format : OIIO::get_extension_map()) {
         if (std::find(format.second.begin(), format.second.end(), extension) !=
             format.second.end()) {
@@ -42,7 +51,5 @@ bool imageFilesIn(const std::string& folder, std::vector<std::string>& files, st
 }
 
 std::string sampleTexturesFolder() {
-    std::error_code failed;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
-    return failed ? std::string("samples") : (self.parent_path() / "samples").string();
+    return besideTheTool("samples");
 }

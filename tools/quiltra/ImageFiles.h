@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+// The file name's extension without its dot, in lower case; empty for none.
+std::string lowerCaseExtension(const std::string& path);
+
 // Whether the file's extension is one the installed OpenImageIO reads.
 bool isImageFileName(const std::string& path);
 

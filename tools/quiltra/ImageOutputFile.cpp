@@ -1,7 +1,7 @@
 #include "tools/quiltra/ImageOutputFile.h"
 
-#include <algorithm>
-#include <cctype>
+#include "tools/quiltra/ImageFiles.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -10,25 +10,14 @@
 #include <OpenImageIO/imageio.h>
 #include <unistd.h>
 
-namespace {
-
-std::string lowerExtension(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
-} // namespace
-
 bool isWritableImageName(const std::string& path) {
-    const std::string e = lowerExtension(path);
-    return e == ".png" || e == ".jpg" || e == ".jpeg" || e == ".tif" || e == ".tiff" || e == ".exr";
+    const std::string e = lowerCaseExtension(path);
+    return e == "png" || e == "jpg" || e == "jpeg" || e == "tif" || e == "tiff" || e == "exr";
 }
 
 bool writeImageWhole(const std::string& path, int width, int height,
                      const std::vector<float>& pixels, std::string& error) {
-    const std::string extension = lowerExtension(path);
+    const std::string extension = "." + lowerCaseExtension(path);
     // The temporary keeps the extension, which tells the writer the format.
     const std::filesystem::path target(path);
     const std::filesystem::path temporary =

@@ -2,10 +2,9 @@
 
 #include "host/ClassDesc.h"
 #include "host/Texmap.h"
+#include "tools/quiltra/ToolFolder.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -13,9 +12,7 @@ std::string defaultPluginPath() {
     if (const char* chosen = std::getenv("QUILTRA_PLUGIN"); chosen && *chosen) {
         return chosen;
     }
-    std::error_code failed;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
-    return failed ? std::string("Quiltra.dlt") : (self.parent_path() / "Quiltra.dlt").string();
+    return besideTheTool("Quiltra.dlt");
 }
 
 } // namespace

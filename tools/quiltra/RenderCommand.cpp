@@ -1,5 +1,6 @@
 #include "tools/quiltra/RenderCommand.h"
 
+#include "host/BitmapTex.h"
 #include "host/ClassDesc.h"
 #include "host/DialogManager.h"
 #include "host/FileDialog.h"
@@ -89,12 +90,12 @@ void fillTable(Texmap& map, const std::vector<std::string>& files, TimeValue t) 
     IParamBlock2* block = map.GetParamBlock(0);
     for (std::size_t i = 0; i < files.size(); ++i) {
         auto* bitmap = static_cast<Texmap*>(
-            GetCOREInterface()->CreateInstance(TEXMAP_CLASS_ID, Class_ID(0x240, 0)));
+            GetCOREInterface()->CreateInstance(TEXMAP_CLASS_ID, BMTEX_CLASS_ID));
         if (!bitmap) {
             continue;
         }
         bitmap->SetName(names[i].c_str());
-        bitmap->GetParamBlock(0)->SetValue(16, t, files[i].c_str());
+        bitmap->GetParamBlock(0)->SetValue(BitmapTex::bmtex_filename, t, files[i].c_str());
         block->Append(kSubMapTable, 1, &bitmap);
     }
 }
